@@ -1,0 +1,34 @@
+#include <QApplication>
+
+#include "engine/Game.h"
+#include "engine/Random.h"
+#include "ui/CardPictures.h"
+#include "ui/Fonts.h"
+#include "ui/MainWindow.h"
+#include "ui/QtEventPump.h"
+#include "ui/QtSettingsHost.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Velmora Concentration"));
+  velmora::ui::LoadBuiltInFonts();
+
+  velmora::ui::CardPictures pictures;
+  QApplication::setWindowIcon(pictures.Icon());
+
+  velmora::ui::QtEventPump pump;
+  velmora::ui::QtSettingsHost settingsHost;
+  velmora::ClockSeededRandom random;
+  velmora::ui::MainWindow window(pump, pictures);
+  velmora::Game game(window, pump, random, settingsHost);
+  window.SetGame(&game);
+
+  try {
+    game.Form_Initialize();  // reads the settings before any window shows
+  } catch (const velmora::ProgramEnd& end) {
+    return end.exitCode;
+  }
+  game.Form_Load();
+  window.ShowCentred();
+  return app.exec();
+}

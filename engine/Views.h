@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/GameState.h"
+
+namespace velmora {
+
+// The labels of the main window whose captions the game changes.
+enum class Label {
+  PotComputer,  // lbl_Pot(0)
+  PotPlayer,    // lbl_Pot(1)
+  Match,        // lbl_Match
+  Counter,      // lbl_Counter (never visible)
+  GameMode,     // lbl_GameMode
+  Level,        // lbl_Level
+  Clock,        // Label2
+};
+
+// The menu entries that carry check marks.
+enum class MenuItem { Computer, Practice, Beginner, Intermediate, Advanced };
+
+// Secondary windows, each opened modally.
+enum class Window { Shuffle, Rules, About, Backs };
+
+// Message box styles (icon and buttons), as the game passes them.
+inline constexpr int kStyleCritical = 16;
+inline constexpr int kStyleInformation = 64;
+
+class LabelView {
+ public:
+  virtual ~LabelView() = default;
+  virtual void SetCaption(Label label, std::string_view text) = 0;
+  virtual void SetLabelVisible(Label label, bool visible) = 0;
+};
+
+class TimerView {
+ public:
+  virtual ~TimerView() = default;
+  virtual void SetTimerInterval(int milliseconds) = 0;
+  virtual void SetTimerEnabled(bool enabled) = 0;
+};
+
+class BoardView {
+ public:
+  virtual ~BoardView() = default;
+  virtual void ShowFace(Int16 slot, Int16 cardNo) = 0;
+  virtual void ShowBack(Int16 slot, Int16 backIndex) = 0;
+  virtual void ClearSlot(Int16 slot) = 0;
+};
+
+// Everything the game logic may do to the main window.
+class MainView : public LabelView, public TimerView, public BoardView {
+ public:
+  virtual void SetChecked(MenuItem item, bool checked) = 0;
+  virtual bool IsChecked(MenuItem item) const = 0;
+  virtual void EnableDeal() = 0;
+  // Modal message box; returns when the user has closed it.
+  virtual void ShowMessage(std::string_view prompt, int style, std::string_view title) = 0;
+  // Opens a secondary window modally; returns when it has been unloaded.
+  virtual void OpenModal(Window window) = 0;
+  // Ends the program at once, closing every window.
+  virtual void EndProgram() = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,67 @@
+#include "prefs/Ini.h"
+
+#include <filesystem>
+#include <optional>
+
+#include "prefs/LenientNumber.h"
+#include "prefs/ProfileFile.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::size_t kReadBufferSize = 50;
+
+}  // namespace
+
+void Ini::SetIniPath() {
+  std::error_code ec;
+  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec || !exe.has_parent_path()) {
+    IniPath_.clear();
+    return;
+  }
+  SetIniPath(exe.parent_path().string());
+}
+
+void Ini::SetIniPath(const std::string& directory) {
+  IniPath_ = directory;
+  IniPath_ += std::filesystem::path::preferred_separator;
+  IniPath_ += kFileName;
+}
+
+void Ini::ReadIniValue(std::string& text) {
+  std::string value;
+  if (GetPrivateProfileString(IniSection_, IniKey_, value, kReadBufferSize, IniPath_) == 0) {
+    FailFatally();
+  }
+  // The cut to the buffer may leave blanks at the end.
+  text = TrimBlanks(value);
+}
+
+void Ini::WriteIniValue(const std::string& text) {
+  if (!WritePrivateProfileString(IniSection_, IniKey_, text, IniPath_)) host_.Beep();
+}
+
+void Ini::ReadDeckBack(Int16& back) {
+  IniSection_ = "Deck";
+  IniKey_ = "Back";
+  std::string text;
+  ReadIniValue(text);
+  const std::optional<Int16> number = RoundToInt16(ParseLenientNumber(text));
+  if (!number || *number < 1 || *number > kBackCount) FailFatally();
+  back = *number;
+}
+
+void Ini::WriteDeckBack(Int16 back) {
+  IniSection_ = "Deck";
+  IniKey_ = "Back";
+  WriteIniValue(back < 0 ? std::to_string(back) : " " + std::to_string(back));
+}
+
+void Ini::FailFatally() {
+  host_.Beep();
+  host_.ShowFatalError("A file is missing or corrupted!", "Error - 15");
+  throw ProgramEnd{1};
+}
+
+}  // namespace velmora

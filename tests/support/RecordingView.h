@@ -1,0 +1,88 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/Views.h"
+
+namespace velmora::testing {
+
+// What a board slot shows.
+struct SlotPicture {
+  enum Kind { Nothing, Face, Back } kind = Nothing;
+  Int16 number = 0;  // card number for a face, back index for a back
+  bool operator==(const SlotPicture&) const = default;
+};
+
+struct Message {
+  std::string prompt;
+  int style = 0;
+  std::string title;
+};
+
+// A main window that only remembers what the game asked of it.
+class RecordingView : public MainView {
+ public:
+  RecordingView() {
+    checks[MenuItem::Computer] = true;
+    checks[MenuItem::Intermediate] = true;
+  }
+
+  void SetCaption(Label label, std::string_view text) override {
+    captions[label] = std::string(text);
+    ++captionWrites[label];
+  }
+  void SetLabelVisible(Label label, bool visible) override {
+    hidden[label] = !visible;
+    visibilityLog.push_back({label, visible});
+  }
+  void SetTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
+  void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
+  void ShowFace(Int16 slot, Int16 cardNo) override { board[slot] = {SlotPicture::Face, cardNo}; }
+  void ShowBack(Int16 slot, Int16 backIndex) override {
+    board[slot] = {SlotPicture::Back, backIndex};
+  }
+  void ClearSlot(Int16 slot) override { board[slot] = {}; }
+  void SetChecked(MenuItem item, bool checked) override { checks[item] = checked; }
+  bool IsChecked(MenuItem item) const override {
+    auto it = checks.find(item);
+    return it != checks.end() && it->second;
+  }
+  void EnableDeal() override { dealEnabled = true; }
+  void ShowMessage(std::string_view prompt, int style, std::string_view title) override {
+    messages.push_back({std::string(prompt), style, std::string(title)});
+  }
+  void OpenModal(Window window) override {
+    opened.push_back(window);
+    if (onOpenModal) onOpenModal(window);
+  }
+  void EndProgram() override {
+    ++endRequests;
+    if (onEndProgram) onEndProgram();
+  }
+
+  std::string Caption(Label label) const {
+    auto it = captions.find(label);
+    return it == captions.end() ? std::string() : it->second;
+  }
+
+  std::map<Label, std::string> captions;
+  std::map<Label, int> captionWrites;
+  std::map<Label, bool> hidden;
+  std::vector<std::pair<Label, bool>> visibilityLog;
+  std::map<MenuItem, bool> checks;
+  SlotPicture board[kCardCount + 1]{};
+  std::vector<Message> messages;
+  std::vector<Window> opened;
+  int timerInterval = 0;
+  bool timerEnabled = false;
+  bool dealEnabled = false;
+  int endRequests = 0;
+  // Lets a test act while a modal window is "open" (e.g. pause as the shuffle notice does).
+  std::function<void(Window)> onOpenModal;
+  std::function<void()> onEndProgram;
+};
+
+}  // namespace velmora::testing

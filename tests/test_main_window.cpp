@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "engine/Game.h"
+#include "engine/Twips.h"
+#include "support/GameFixture.h"
+#include "ui/CardPictures.h"
+#include "ui/CardSlot.h"
+#include "ui/MainWindow.h"
+#include "ui/Palette.h"
+#include "ui/QtEventPump.h"
+
+namespace velmora::ui {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest()
+      : directory_(std::filesystem::temp_directory_path() /
+                   ("velmora-ui-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+                    std::to_string(counter_++))),
+        random_([] { return 42u; }),
+        window(pump, pictures),
+        game(window, pump, random_, host_, directory_.string()) {
+    std::filesystem::create_directories(directory_);
+    std::ofstream(directory_ / "velmora.ini") << "[Deck]\nBack=3\n";
+    window.SetGame(&game);
+    game.Form_Initialize();
+    game.Form_Load();
+  }
+  ~MainWindowTest() override {
+    std::filesystem::remove_all(directory_);
+    if (pump.Ending()) {
+      // Ending leaves Qt refusing new event loops until the main loop runs once more.
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+      QCoreApplication::exec();
+    }
+  }
+
+  QStringList Captions(const QList<QAction*>& actions) {
+    QStringList captions;
+    for (const QAction* action : actions) {
+      captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return captions;
+  }
+
+  static inline int counter_ = 0;
+  std::filesystem::path directory_;
+  ClockSeededRandom random_;
+  testing::RecordingSettingsHost host_;
+
+ public:
+  CardPictures pictures;
+  QtEventPump pump;
+  MainWindow window;
+  Game game;
+};
+
+TEST_F(MainWindowTest, BoardAndPanelStandAtTheirTwipPositions) {
+  ASSERT_EQ(LogicalDpi(), 96.0) << "pixel figures below assume 15 twips a pixel";
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Velmora Concentration"));
+  EXPECT_EQ(window.centralWidget()->size(), QSize(722, 514));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window cannot be resized";
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(window.windowFlags() & Qt::WindowCloseButtonHint);
+
+  EXPECT_EQ(window.Slot(1)->geometry(), QRect(14, 8, 57, 93));  // Left 204
+  EXPECT_EQ(window.Slot(12)->geometry().topLeft(), QPoint(14, 104));
+  EXPECT_EQ(window.Slot(23)->geometry().topLeft(), QPoint(14, 200));
+  EXPECT_EQ(window.Slot(34)->geometry().topLeft(), QPoint(16, 296));  // Left 240 from row 4
+  EXPECT_EQ(window.Slot(2)->geometry(), QRect(80, 8, 58, 93));
+  EXPECT_EQ(window.Slot(11)->geometry().topLeft(), QPoint(656, 8));  // Left 9840
+  EXPECT_EQ(window.Slot(52)->geometry(), QRect(464, 392, 58, 93));   // eighth of row 5
+  EXPECT_EQ(window.Slot(45)->geometry().topLeft(), QPoint(16, 392));
+
+  EXPECT_EQ(window.DealButton()->geometry(), window.TwipRect(9480, 6000, 1212, 372));
+  EXPECT_EQ(window.LabelWidget(Label::Clock)->geometry(), QRect(624, 432, 65, 17));
+  // The status label sits in a strip below the last row, inside the client area.
+  const QRect match = window.LabelWidget(Label::Match)->geometry();
+  EXPECT_EQ(match, window.TwipRect(7200, MainWindow::kMatchTop, 1740, 192));
+  EXPECT_GT(match.top(), window.Slot(52)->geometry().bottom());
+  EXPECT_LE(match.bottom(), window.centralWidget()->height());
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirCaptionsShortcutsAndCheckMarks) {
+  const QList<QAction*> top = window.menuBar()->actions();
+  EXPECT_EQ(Captions(top), (QStringList{"&File", "&Options", "&Help"}));
+  EXPECT_EQ(Captions(top[0]->menu()->actions()),
+            (QStringList{"&New Game", "-", "&Hint", "-", "E&xit"}));
+  EXPECT_EQ(Captions(top[1]->menu()->actions()),
+            (QStringList{"&Select Game", "-", "&Levels", "-", "&Change Deck ..."}));
+  EXPECT_EQ(Captions(top[2]->menu()->actions()),
+            (QStringList{"&How To Play", "-", "&About Velmora Concentration ..."}));
+  EXPECT_EQ(Captions(top[1]->menu()->actions()[0]->menu()->actions()),
+            (QStringList{"Computer", "Practice"}));
+  EXPECT_EQ(Captions(top[1]->menu()->actions()[2]->menu()->actions()),
+            (QStringList{"Beginner", "Intermediate", "Advanced"}));
+
+  EXPECT_EQ(window.MenuAction("mnu_NewGame")->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_EQ(window.MenuAction("mnu_Hint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+  for (const char* name : {"mnu_Computer", "mnu_Intermediate"}) {
+    EXPECT_TRUE(window.MenuAction(name)->isChecked()) << name;
+  }
+  for (const char* name : {"mnu_Practice", "mnu_Beginner", "mnu_Advanced"}) {
+    EXPECT_FALSE(window.MenuAction(name)->isChecked()) << name;
+  }
+}
+
+TEST_F(MainWindowTest, TheCheckMarksAreTheGamesToSetNotTheMenus) {
+  window.MenuAction("mnu_Practice")->trigger();
+  window.MenuAction("mnu_Computer")->trigger();
+  for (auto [name, item] : {std::pair{"mnu_Practice", MenuItem::Practice},
+                            std::pair{"mnu_Computer", MenuItem::Computer}}) {
+    EXPECT_EQ(window.MenuAction(name)->isChecked(), window.IsChecked(item)) << name;
+  }
+}
+
+TEST_F(MainWindowTest, LoadShowsADealtBoardAndTheStartingCaptions) {
+  const auto text = [this](Label label) { return window.LabelWidget(label)->text(); };
+  EXPECT_EQ(text(Label::PotComputer), " 0");
+  EXPECT_EQ(text(Label::PotPlayer), " 0");
+  EXPECT_EQ(text(Label::Level), "Intermediate");
+  EXPECT_EQ(text(Label::GameMode), "Computer");
+  EXPECT_EQ(text(Label::Clock), "00:00:00");
+  EXPECT_EQ(text(Label::Match), "");
+  EXPECT_EQ(text(Label::Counter), "0");
+  EXPECT_TRUE(window.LabelWidget(Label::Counter)->isHidden());
+  EXPECT_TRUE(window.DealButton()->isEnabled());
+  EXPECT_EQ(window.Timer1().interval(), 1000);
+  EXPECT_FALSE(window.Timer1().isActive());
+  for (int s = 1; s <= 52; ++s) {
+    EXPECT_EQ(window.Slot(s)->Picture().cacheKey(), pictures.Back(3).cacheKey()) << s;
+  }
+}
+
+TEST_F(MainWindowTest, F2StartsANewGameAtOnce) {
+  window.ShowCentred();
+  QApplication::setActiveWindow(&window);
+  game.state.Scores = {2, 5};
+  game.ShowScores();
+  window.ClearSlot(7);
+  QTest::keyClick(&window, Qt::Key_F2);
+  EXPECT_EQ(window.LabelWidget(Label::PotPlayer)->text(), " 0");
+  EXPECT_EQ(window.Slot(7)->Picture().cacheKey(), pictures.Back(3).cacheKey());
+}
+
+TEST_F(MainWindowTest, DealShowsTheCentredNoticeForThreeSecondsThenDeals) {
+  window.ShowCentred();
+  game.state.Scores = {2, 5};
+  game.ShowScores();
+  QString title, scoreDuringNotice;
+  QRect noticeGeometry, noticeClient;
+  QTimer::singleShot(1500, [&] {
+    QWidget* notice = QApplication::activeModalWidget();
+    ASSERT_NE(notice, nullptr);
+    title = notice->windowTitle();
+    noticeGeometry = notice->frameGeometry();
+    noticeClient = notice->geometry();
+    scoreDuringNotice = window.LabelWidget(Label::PotPlayer)->text();
+  });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QTest::mouseClick(window.DealButton(), Qt::LeftButton);
+  const qint64 ms = elapsed.elapsed();
+  EXPECT_GE(ms, 3000);
+  EXPECT_LT(ms, 4500);
+  EXPECT_EQ(title, QStringLiteral("Shuffling"));
+  EXPECT_EQ(scoreDuringNotice, " 5") << "the board is reset only after the notice";
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_EQ(noticeClient.size(), QSize(385, 66));
+  const int left = CentredOrigin(screen.width() * 15.0, noticeGeometry.width() * 15.0);
+  const int top = CentredOrigin(screen.height() * 15.0, noticeGeometry.height() * 15.0);
+  EXPECT_EQ(noticeGeometry.topLeft(), QPoint(TwipsToPixels(left, 96), TwipsToPixels(top, 96)));
+  EXPECT_EQ(window.LabelWidget(Label::PotPlayer)->text(), " 0");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, ExitDuringTheNoticeEndsAtOnceWithoutDealing) {
+  window.ShowCentred();
+  game.state.Scores = {2, 5};
+  game.ShowScores();
+  QTimer::singleShot(500, [this] { window.MenuAction("mnu_Exit")->trigger(); });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QTest::mouseClick(window.DealButton(), Qt::LeftButton);
+  EXPECT_LT(elapsed.elapsed(), 2000);
+  EXPECT_TRUE(pump.Ending());
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.LabelWidget(Label::PotPlayer)->text(), " 5");
+}
+
+double ProcessCpuSeconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+TEST_F(MainWindowTest, PausesHandleEventsWithoutSpinning) {
+  bool handled = false;
+  QTimer::singleShot(100, [&] { handled = true; });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  const double cpuBefore = ProcessCpuSeconds();
+  game.Delay(0.5f);
+  const double cpu = ProcessCpuSeconds() - cpuBefore;
+  EXPECT_TRUE(handled);
+  EXPECT_GE(elapsed.elapsed(), 499);
+  EXPECT_LT(elapsed.elapsed(), 900);
+  EXPECT_LT(cpu, 0.1) << "a pause must sleep between events";
+}
+
+}  // namespace
+}  // namespace velmora::ui

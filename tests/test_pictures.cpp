@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QImage>
+#include <set>
+
+#include "ui/CardPictures.h"
+
+namespace velmora::ui {
+namespace {
+
+// Share of clearly red pixels: red suits show red pips, black suits none.
+double RedShare(const QImage& image) {
+  int red = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 150 && c.green() < 90 && c.blue() < 90) ++red;
+    }
+  }
+  return static_cast<double>(red) / (image.width() * image.height());
+}
+
+TEST(CardPicturesTest, FiftyTwoOpaqueFacesOfOneSizeAllDifferent) {
+  CardPictures pictures;
+  std::set<QByteArray> seen;
+  for (int n = 1; n <= 52; ++n) {
+    const QImage face = pictures.Face(n).toImage();
+    EXPECT_EQ(face.size(), QSize(64, 104)) << "face " << n;
+    EXPECT_FALSE(face.hasAlphaChannel()) << "face " << n;
+    const QImage rgb = face.convertToFormat(QImage::Format_RGB888);
+    seen.insert(QCryptographicHash::hash(QByteArrayView(rgb.constBits(), rgb.sizeInBytes()),
+                                         QCryptographicHash::Sha256));
+  }
+  EXPECT_EQ(seen.size(), 52u);
+}
+
+TEST(CardPicturesTest, SuitsFollowTheCardNumbersInColour) {
+  CardPictures pictures;
+  // Number cards 2..10 only: their ink is the suit's alone.
+  for (int suit = 0; suit < 4; ++suit) {
+    const bool red = suit == 1 || suit == 3;  // diamonds and hearts
+    for (int rank = 2; rank <= 10; ++rank) {
+      const int n = suit * 13 + rank;
+      const double share = RedShare(pictures.Face(n).toImage());
+      if (red) {
+        EXPECT_GT(share, 0.02) << "card " << n;
+      } else {
+        EXPECT_LT(share, 0.002) << "card " << n;
+      }
+    }
+  }
+}
+
+TEST(CardPicturesTest, TwelveBacksAtTheirOwnSizesAndAnIcon) {
+  CardPictures pictures;
+  std::set<QByteArray> seen;
+  for (int b = 1; b <= 12; ++b) {
+    const QImage back = pictures.Back(b).toImage();
+    EXPECT_EQ(back.size(), CardPictures::BackSize(b)) << "back " << b;
+    EXPECT_FALSE(back.hasAlphaChannel()) << "back " << b;
+    const QImage scaled = back.scaled(64, 100).convertToFormat(QImage::Format_RGB888);
+    seen.insert(QCryptographicHash::hash(QByteArrayView(scaled.constBits(), scaled.sizeInBytes()),
+                                         QCryptographicHash::Sha256));
+  }
+  EXPECT_EQ(seen.size(), 12u);
+  EXPECT_EQ(CardPictures::BackSize(11), QSize(64, 100));
+  EXPECT_EQ(CardPictures::BackSize(12), QSize(84, 100));
+  EXPECT_EQ(pictures.Icon().size(), QSize(64, 64));
+  EXPECT_THROW(pictures.Back(0), std::out_of_range);
+  EXPECT_THROW(pictures.Face(53), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace velmora::ui

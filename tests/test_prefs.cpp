@@ -1,0 +1,328 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "prefs/Ini.h"
+#include "prefs/LenientNumber.h"
+#include "prefs/ProfileFile.h"
+
+namespace velmora {
+namespace {
+namespace fs = std::filesystem;
+
+class RecordingHost : public SettingsHost {
+ public:
+  void Beep() override { events.push_back("beep"); }
+  void ShowFatalError(std::string_view prompt, std::string_view title) override {
+    events.push_back("box " + std::string(prompt) + " | " + std::string(title));
+  }
+  std::vector<std::string> events;
+};
+
+const std::vector<std::string> kFatalEvents = {"beep",
+                                               "box A file is missing or corrupted! | Error - 15"};
+
+std::optional<std::string> Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void Spill(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A fresh directory per test, holding the settings file and nothing else.
+class PrefsFileTest : public ::testing::Test {
+ protected:
+  PrefsFileTest() {
+    static int serial = 0;
+    dir_ = fs::temp_directory_path() /
+           ("velmora-prefs-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+    fs::remove_all(dir_);
+    fs::create_directory(dir_);
+    ini_.SetIniPath(dir_.string());
+  }
+  ~PrefsFileTest() override {
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(dir_);
+  }
+  fs::path File() const { return dir_ / "velmora.ini"; }
+  std::vector<std::string> DirectoryListing() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    return names;
+  }
+
+  fs::path dir_;
+  RecordingHost host_;
+  Ini ini_{host_};
+};
+
+struct ReadCase {
+  const char* name;
+  std::optional<std::string> file;  // nothing: no settings file at all
+  Int16 back;                       // 0: the fatal path
+};
+// Test names carry the case name, not a byte dump of the case.
+void PrintTo(const ReadCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class ReadDeckBackTest : public PrefsFileTest, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(ReadDeckBackTest, GivesBackOrEndsProgram) {
+  const ReadCase& c = GetParam();
+  if (c.file) Spill(File(), *c.file);
+  Int16 back = -7;
+  if (c.back != 0) {
+    ini_.ReadDeckBack(back);
+    EXPECT_EQ(back, c.back);
+    EXPECT_TRUE(host_.events.empty());
+  } else {
+    try {
+      ini_.ReadDeckBack(back);
+      ADD_FAILURE() << "the program did not end";
+    } catch (const ProgramEnd& end) {
+      EXPECT_EQ(end.exitCode, 1);
+    }
+    EXPECT_EQ(back, -7);
+    EXPECT_EQ(host_.events, kFatalEvents);
+  }
+  EXPECT_EQ(Slurp(File()), c.file);  // reading never writes
+}
+
+// 60-character values that read differently once cut to 49 characters.
+const std::string kLongZeros = std::string(47, '0') + "12" + std::string(11, '3');
+const std::string kLongBlanks = "1" + std::string(47, ' ') + "2" + std::string(11, '9');
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadDeckBackTest,
+    ::testing::Values(
+        ReadCase{"Plain", "[Deck]\nBack=7", 7}, ReadCase{"AsWritten", "[Deck]\nBack= 5\n", 5},
+        ReadCase{"Blanks", "  [ Deck ]  \n   Back   =   7   \n", 7},
+        ReadCase{"Tabs", "\t[Deck]\n\tBack\t=\t7\t\n", 7},
+        ReadCase{"LetterCase", "[dECK]\nbACK=7\n", 7},
+        ReadCase{"Comments", "; Back\n[Deck]\n;Back=3\n  ; Back=4\nBack=7\n", 7},
+        ReadCase{"CrLf", "[Other]\r\nBack=2\r\n[Deck]\r\nBack=9\r\n", 9},
+        ReadCase{"LoneCr", "[Deck]\rBack=11\r", 11},
+        ReadCase{"CutZeros", "[Deck]\nBack=" + kLongZeros, 12},
+        ReadCase{"CutBlanks", "[Deck]\nBack=" + kLongBlanks, 12},
+        ReadCase{"EmptyValue", "[Deck]\nBack=\n", 0},
+        ReadCase{"BlankValue", "[Deck]\nBack=  \n", 0},
+        ReadCase{"MissingKey", "[Deck]\nFront=7\n", 0},
+        ReadCase{"MissingSection", "Back=7\n[Other]\nBack=7\n", 0},
+        ReadCase{"OtherSectionOnly", "[Cards]\nBack=7\n[Deck]\nSize=3\n", 0},
+        ReadCase{"MissingFile", std::nullopt, 0}, ReadCase{"EmptyFile", "", 0},
+        ReadCase{"HalfUp", "[Deck]\nBack=7.5", 8}, ReadCase{"HalfDown", "[Deck]\nBack=6.5", 6},
+        ReadCase{"HalfToTwelve", "[Deck]\nBack=12.5", 12},
+        ReadCase{"HalfToZero", "[Deck]\nBack=0.5", 0},
+        ReadCase{"TrailingText", "[Deck]\nBack=12abc", 12},
+        ReadCase{"NoNumber", "[Deck]\nBack=abc", 0}, ReadCase{"Hex", "[Deck]\nBack=&HC", 12},
+        ReadCase{"Octal", "[Deck]\nBack=&o14", 12}, ReadCase{"ExponentE", "[Deck]\nBack=1E1", 10},
+        ReadCase{"ExponentD", "[Deck]\nBack=1D1", 10}, ReadCase{"Zero", "[Deck]\nBack=0", 0},
+        ReadCase{"Thirteen", "[Deck]\nBack=13", 0}, ReadCase{"Negative", "[Deck]\nBack=-3", 0},
+        ReadCase{"Beyond16Bits", "[Deck]\nBack=40000", 0},
+        ReadCase{"HexBeyond16Bits", "[Deck]\nBack=&H10001", 0},
+        ReadCase{"DuplicateKey", "[Deck]\nBack=4\nBack=9\n", 4},
+        ReadCase{"DuplicateKeyFirstEmpty", "[Deck]\nBack=\nBack=9\n", 0},
+        ReadCase{"DuplicateSection", "[Deck]\nSize=1\n[Deck]\nBack=6\n", 6},
+        ReadCase{"LineWithoutEquals", "[Deck]\nBack 9\nBack=3\n", 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PrefsFileTest, ReadIniValueUsesModuleNamesAndTrimsAfterCut) {
+  Spill(File(), "[S]\nK=ab" + std::string(47, ' ') + "cd\n");
+  ini_.SetIniSection("S");
+  ini_.SetIniKey("K");
+  std::string text;
+  ini_.ReadIniValue(text);
+  EXPECT_EQ(text, "ab");
+}
+
+TEST_F(PrefsFileTest, WriteCreatesFileAndReadsBack) {
+  ini_.WriteDeckBack(12);
+  EXPECT_EQ(Slurp(File()), "[Deck]\nBack= 12\n");
+  Int16 back = 0;
+  ini_.ReadDeckBack(back);
+  EXPECT_EQ(back, 12);
+  EXPECT_TRUE(host_.events.empty());
+}
+
+TEST_F(PrefsFileTest, WriteShowsSignOrOneBlank) {
+  for (auto [back, text] : {std::pair<Int16, const char*>{5, " 5"},
+                            {0, " 0"},
+                            {-3, "-3"},
+                            {-32768, "-32768"},
+                            {32767, " 32767"}}) {
+    ini_.WriteDeckBack(back);
+    EXPECT_EQ(Slurp(File()), "[Deck]\nBack=" + std::string(text) + "\n");
+  }
+}
+
+TEST_F(PrefsFileTest, WriteChangesOnlyTheValueAndKeepsMode) {
+  const std::string before = "; velmora\r\n[Other]\r\nBack=1\r\n\r\n[Deck]\r\n  Back = 3 ;x\r\n";
+  Spill(File(), before);
+  fs::permissions(File(), fs::perms(0640));
+  ini_.WriteDeckBack(4);
+  EXPECT_EQ(Slurp(File()), "; velmora\r\n[Other]\r\nBack=1\r\n\r\n[Deck]\r\nBack= 4\r\n");
+  EXPECT_EQ(fs::status(File()).permissions(), fs::perms(0640));
+  EXPECT_TRUE(host_.events.empty());
+}
+
+TEST_F(PrefsFileTest, ReadOnlyFileCostsOneBeepPerWrite) {
+  const std::string before = "[Deck]\nBack=3\n";
+  Spill(File(), before);
+  fs::permissions(File(), fs::perms(0444));  // refused even for root
+  ini_.WriteDeckBack(4);
+  EXPECT_EQ(host_.events, std::vector<std::string>{"beep"});
+  ini_.WriteDeckBack(5);
+  EXPECT_EQ(host_.events.size(), 2u);
+  EXPECT_EQ(Slurp(File()), before);
+  EXPECT_EQ(DirectoryListing(), std::vector<std::string>{"velmora.ini"});
+}
+
+TEST_F(PrefsFileTest, ReadOnlyDirectoryCostsBeep) {
+  fs::permissions(dir_, fs::perms(0555));
+  ini_.WriteDeckBack(4);
+  EXPECT_EQ(host_.events, std::vector<std::string>{"beep"});
+  EXPECT_TRUE(DirectoryListing().empty());
+}
+
+TEST_F(PrefsFileTest, InterruptedWriteLeavesOldFileAndNoTemporary) {
+  const std::string before = "[Deck]\nBack=3\n";
+  Spill(File(), before);
+  int calls = 0;
+  auto failHalfWay = [&](int fd, std::string_view bytes) {
+    ++calls;
+    EXPECT_EQ(::write(fd, bytes.data(), bytes.size() / 2), ssize_t(bytes.size() / 2));
+    return false;
+  };
+  EXPECT_FALSE(WritePrivateProfileString("Deck", "Back", " 4", File(), failHalfWay));
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(Slurp(File()), before);
+  EXPECT_EQ(DirectoryListing(), std::vector<std::string>{"velmora.ini"});
+}
+
+TEST_F(PrefsFileTest, WriteThroughSymlinkUpdatesTarget) {
+  fs::create_directory(dir_ / "real");
+  Spill(dir_ / "real" / "velmora.ini", "[Deck]\nBack=3\n");
+  fs::create_symlink("real/velmora.ini", File());
+  ini_.WriteDeckBack(9);
+  EXPECT_TRUE(fs::is_symlink(File()));
+  EXPECT_EQ(Slurp(dir_ / "real" / "velmora.ini"), "[Deck]\nBack= 9\n");
+}
+
+TEST(IniPath, KeepsGivenDirectoryAsItIs) {
+  RecordingHost host;
+  Ini ini(host);
+  for (auto [dir, path] : {std::pair<const char*, const char*>{"/a/b", "/a/b/velmora.ini"},
+                           {"/a/", "/a//velmora.ini"},
+                           {"/", "//velmora.ini"}}) {
+    ini.SetIniPath(dir);
+    EXPECT_EQ(ini.IniPath(), path);
+  }
+}
+
+TEST(IniPath, UsesDirectoryOfRunningProgram) {
+  RecordingHost host;
+  Ini ini(host);
+  ini.SetIniPath();
+  const fs::path path = ini.IniPath();
+  ASSERT_TRUE(path.is_absolute());
+  EXPECT_EQ(path.filename(), "velmora.ini");
+  bool holdsProgram = false;
+  for (const auto& entry : fs::directory_iterator(path.parent_path())) {
+    holdsProgram = holdsProgram || fs::equivalent(entry.path(), "/proc/self/exe");
+  }
+  EXPECT_TRUE(holdsProgram);
+}
+
+struct SetCase {
+  const char* name;
+  std::string before;
+  std::string after;
+};
+void PrintTo(const SetCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class SetProfileStringTest : public ::testing::TestWithParam<SetCase> {};
+
+TEST_P(SetProfileStringTest, ChangesOnlyTheKey) {
+  const std::string after = SetProfileString(GetParam().before, "Deck", "Back", " 12");
+  EXPECT_EQ(after, GetParam().after);
+  EXPECT_EQ(GetProfileString(after, "deck", "back"), "12");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contents, SetProfileStringTest,
+    ::testing::Values(
+        SetCase{"Empty", "", "[Deck]\nBack= 12\n"},
+        SetCase{"Replace", "[Deck]\nSize=1\nBack=3\nMore=2\n",
+                "[Deck]\nSize=1\nBack= 12\nMore=2\n"},
+        SetCase{"KeepsSpelling", "[deck]\nBACK=2", "[deck]\nBACK= 12"},
+        SetCase{"LoneCr", "[Deck]\rBack=1\r", "[Deck]\rBack= 12\r"},
+        SetCase{"AddKeyBeforeBlankLines", "[Deck]\nSize=1\n\n[B]\nX=1\n",
+                "[Deck]\nSize=1\nBack= 12\n\n[B]\nX=1\n"},
+        SetCase{"AddKeyAtEndWithoutLineEnd", "[Deck]\r\nSize=1", "[Deck]\r\nSize=1\r\nBack= 12"},
+        SetCase{"AddSection", "; c\r\n[B]\r\nX=1\n", "; c\r\n[B]\r\nX=1\n[Deck]\r\nBack= 12\r\n"},
+        SetCase{"AddSectionWithoutLineEnd", "[B]\nX=1", "[B]\nX=1\n[Deck]\nBack= 12\n"},
+        SetCase{"KeyInSecondSection", "[Deck]\nA=1\n[Deck]\nBack=2\n",
+                "[Deck]\nA=1\n[Deck]\nBack= 12\n"},
+        SetCase{"KeyOnlyBeforeSections", "Back=1\n[Deck]\n", "Back=1\n[Deck]\nBack= 12\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct NumberCase {
+  const char* text;
+  double value;
+};
+void PrintTo(const NumberCase& c, std::ostream* os) {
+  *os << '"' << c.text << '"';
+}
+
+class LenientNumberTest : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(LenientNumberTest, Reads) {
+  EXPECT_DOUBLE_EQ(ParseLenientNumber(GetParam().text), GetParam().value) << GetParam().text;
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LenientNumberTest,
+    ::testing::Values(NumberCase{"", 0}, NumberCase{"abc", 0}, NumberCase{"7", 7},
+                      NumberCase{"+7", 7}, NumberCase{" - 7 ", -7}, NumberCase{"--1", 0},
+                      NumberCase{"1 2", 12}, NumberCase{"1\t2\n3\r4", 1234},
+                      NumberCase{"3.25", 3.25}, NumberCase{"-.5", -0.5}, NumberCase{"1.2.3", 1.2},
+                      NumberCase{"007", 7}, NumberCase{"1e3", 1000}, NumberCase{"1E-2", 0.01},
+                      NumberCase{"2d2", 200}, NumberCase{"2D+2", 200}, NumberCase{"2.5E 1", 25},
+                      NumberCase{"1e", 1}, NumberCase{"1E+x", 1}, NumberCase{"12abc", 12},
+                      NumberCase{"1e999", kInf}, NumberCase{"-1e999", -kInf},
+                      NumberCase{"1e-999", 0}, NumberCase{"&HC", 12}, NumberCase{"& h f f", 255},
+                      NumberCase{"&HFFFF", -1}, NumberCase{"&H8000", -32768},
+                      NumberCase{"&H7FFFx", 32767}, NumberCase{"&H10000", 65536},
+                      NumberCase{"&O17", 15}, NumberCase{"&o778", 63}, NumberCase{"&O8", 0},
+                      NumberCase{"&H", 0}, NumberCase{"&X1", 0}, NumberCase{"-&H1", 0}));
+
+TEST(RoundToInt16, HalfToEvenWithinRange) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const std::vector<std::pair<double, std::optional<Int16>>> cases = {
+      {7.5, 8},       {6.5, 6},   {-0.5, 0},        {-1.5, -2},    {2.4999, 2},
+      {2.5000001, 3}, {-2.6, -3}, {32767.4, 32767}, {32767.5, {}}, {-32768.5, -32768},
+      {-32768.6, {}}, {nan, {}},  {kInf, {}},       {1e300, {}}};
+  for (const auto& [value, expected] : cases) EXPECT_EQ(RoundToInt16(value), expected) << value;
+}
+
+}  // namespace
+}  // namespace velmora

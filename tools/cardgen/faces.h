@@ -1,0 +1,15 @@
+// The 52 card faces: frame, corner indices, pip layouts and court cards.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace cardgen {
+
+inline constexpr QSize kFaceSize(64, 104);
+
+// Card number 1..52: suits in blocks of 13 (spades, diamonds, clubs, hearts),
+// ranks ace..king within each block.
+QImage paintFace(int cardNumber);
+
+}  // namespace cardgen

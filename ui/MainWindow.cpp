@@ -1,0 +1,334 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <optional>
+
+#include "engine/Game.h"
+#include "engine/Twips.h"
+#include "ui/CardPictures.h"
+#include "ui/CardSlot.h"
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
+#include "ui/QtEventPump.h"
+#include "ui/ShuffleNotice.h"
+
+namespace velmora::ui {
+
+namespace {
+
+constexpr double kWindowFontPoints = 9.6;
+constexpr double kSmallFontPoints = 7.8;
+constexpr double kClockFontPoints = 10.8;
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QtEventPump& pump, CardPictures& pictures)
+    : pump_(pump), pictures_(pictures), dpi_(LogicalDpi()) {
+  setObjectName(QStringLiteral("frmmain"));
+  setWindowTitle(QStringLiteral("Velmora Concentration"));
+  setWindowIcon(pictures_.Icon());
+  // Fixed single border with a close box only.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_));
+  client->setAutoFillBackground(true);
+  SetBackground(client, kNavy);
+  client->setFont(GameFont(kWindowFontPoints));
+  setCentralWidget(client);
+
+  BuildBoard(client);
+  BuildPanel(client);
+  BuildMenus();
+
+  timer1_.setObjectName(QStringLiteral("Timer1"));
+  timer1_.setTimerType(Qt::CoarseTimer);
+  connect(&timer1_, &QTimer::timeout, this, [this] { Deliver([this] { game_->Timer1_Timer(); }); });
+
+  setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() = default;
+
+QRect MainWindow::TwipRect(int left, int top, int width, int height) const {
+  const PixelRect r = TwipsToPixels(left, top, width, height, dpi_);
+  return {r.x, r.y, r.width, r.height};
+}
+
+void MainWindow::BuildBoard(QWidget* client) {
+  for (int s = 1; s <= kCardCount; ++s) {
+    const int row = (s - 1) / 11;
+    const int column = (s - 1) % 11;
+    // The first slot of each of the top three rows stands a little further left.
+    const int left = (column == 0 && row < 3) ? 204 : 240 + 960 * column;
+    auto* slot = new CardSlot(s, client);
+    slot->setObjectName(QStringLiteral("img_Cards_%1").arg(s));
+    slot->setGeometry(TwipRect(left, 120 + 1440 * row, 864, 1392));
+    connect(slot, &CardSlot::Clicked, this, [this](int index) {
+      Deliver([=, this] { game_->img_Cards_Click(static_cast<Int16>(index)); });
+    });
+    slots_[static_cast<std::size_t>(s)] = slot;
+  }
+}
+
+void MainWindow::BuildPanel(QWidget* client) {
+  struct LabelLayout {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+    QColor colour;
+    double points;
+    Qt::Alignment alignment;
+    std::optional<Label> role;
+  };
+  const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+  const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
+  const LabelLayout layouts[] = {
+      {"Label1_0", "Computer", 7920, 6000, 972, 252, kHighlightText, kWindowFontPoints, left, {}},
+      {"lbl_Pot_0", "0", 8880, 6000, 492, 252, kWhite, kWindowFontPoints, centre,
+       Label::PotComputer},
+      {"Label1_1", "Player", 7920, 6240, 972, 252, kHighlightText, kWindowFontPoints, left, {}},
+      {"lbl_Pot_1", "0", 8880, 6240, 492, 252, kWhite, kWindowFontPoints, centre, Label::PotPlayer},
+      {"lbl_Counter", "0", 10440, 6480, 252, 252, kHighlightText, kSmallFontPoints,
+       Qt::AlignRight | Qt::AlignTop, Label::Counter},
+      {"Label1_2", "Game Mode", 8040, 6840, 1332, 252, kHighlightText, kWindowFontPoints, left, {}},
+      {"lbl_GameMode", "Computer", 8040, 7080, 1092, 252, kWhite, kSmallFontPoints, centre,
+       Label::GameMode},
+      {"Label1_3",
+       "Level of Play",
+       9480,
+       6840,
+       1332,
+       252,
+       kHighlightText,
+       kWindowFontPoints,
+       left,
+       {}},
+      {"lbl_Level", "Intermediate", 9480, 7080, 1092, 252, kWhite, kSmallFontPoints, centre,
+       Label::Level},
+      {"lbl_Match", "", 7200, kMatchTop, 1740, kMatchHeight, kDarkRed, kSmallFontPoints, centre,
+       Label::Match},
+  };
+  for (const LabelLayout& layout : layouts) {
+    auto* label = new QLabel(QString::fromLatin1(layout.caption), client);
+    label->setObjectName(QString::fromLatin1(layout.name));
+    label->setGeometry(TwipRect(layout.left, layout.top, layout.width, layout.height));
+    label->setFont(GameFont(layout.points));
+    label->setAlignment(layout.alignment);
+    SetTextColour(label, layout.colour);
+    if (layout.role) labels_[*layout.role] = label;
+  }
+  labels_[Label::Counter]->hide();  // the memory count is kept, never shown
+
+  // The clock: red on an opaque yellow ground inside a thin border.
+  auto* clock = new QLabel(QStringLiteral("00:00:00"), client);
+  clock->setObjectName(QStringLiteral("Label2"));
+  clock->setGeometry(TwipRect(9360, 6480, 972, 252));
+  clock->setFont(GameFont(kClockFontPoints));
+  clock->setAlignment(Qt::AlignCenter);
+  clock->setStyleSheet(
+      QStringLiteral("QLabel { color: rgb(255, 0, 0); background: rgb(255, 255, 0);"
+                     " border: 1px solid black; }"));
+  labels_[Label::Clock] = clock;
+
+  deal_ = new QPushButton(QStringLiteral("&Deal"), client);
+  deal_->setObjectName(QStringLiteral("btn_Deal"));
+  deal_->setGeometry(TwipRect(9480, 6000, 1212, 372));
+  deal_->setFont(GameFont(kSmallFontPoints));
+  deal_->setEnabled(false);  // the window load enables it
+  deal_->setFocus();
+  connect(deal_, &QPushButton::clicked, this,
+          [this] { Deliver([this] { game_->btn_Deal_Click(); }); });
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const QString& caption,
+                                void (Game::*handler)()) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  connect(action, &QAction::triggered, this, [this, action, handler] {
+    // The game sets every check mark itself: undo the toggle Qt makes on a click first.
+    for (const auto& [item, checkable] : checkItems_) {
+      if (checkable == action) action->setChecked(checked_[item]);
+    }
+    Deliver([this, handler] { (game_->*handler)(); });
+  });
+  return action;
+}
+
+void MainWindow::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("mnu_File"));
+  AddCommand(file, "mnu_NewGame", QStringLiteral("&New Game"), &Game::mnu_NewGame_Click)
+      ->setShortcut(QKeySequence(Qt::Key_F2));
+  file->addSeparator()->setObjectName(QStringLiteral("mnu_HintSep"));
+  AddCommand(file, "mnu_Hint", QStringLiteral("&Hint"), &Game::mnu_Hint_Click)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  file->addSeparator()->setObjectName(QStringLiteral("mnu_ExitSep"));
+  AddCommand(file, "mnu_Exit", QStringLiteral("E&xit"), &Game::mnu_Exit_Click);
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  options->setObjectName(QStringLiteral("mnu_Options"));
+  QMenu* select = options->addMenu(QStringLiteral("&Select Game"));
+  select->setObjectName(QStringLiteral("mnu_Select"));
+  const auto checkable = [this](QMenu* menu, const char* name, const char* caption,
+                                void (Game::*handler)(), MenuItem item, bool checked) {
+    QAction* action = AddCommand(menu, name, QString::fromLatin1(caption), handler);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    checkItems_[item] = action;
+    checked_[item] = checked;
+    return action;
+  };
+  checkable(select, "mnu_Computer", "Computer", &Game::mnu_Computer_Click, MenuItem::Computer,
+            true);
+  checkable(select, "mnu_Practice", "Practice", &Game::mnu_Practice_Click, MenuItem::Practice,
+            false);
+  options->addSeparator()->setObjectName(QStringLiteral("mnu_LevelsSep"));
+  QMenu* levels = options->addMenu(QStringLiteral("&Levels"));
+  levels->setObjectName(QStringLiteral("mnu_Levels"));
+  checkable(levels, "mnu_Beginner", "Beginner", &Game::mnu_Beginner_Click, MenuItem::Beginner,
+            false);
+  checkable(levels, "mnu_Intermediate", "Intermediate", &Game::mnu_Intermediate_Click,
+            MenuItem::Intermediate, true);
+  checkable(levels, "mnu_Advanced", "Advanced", &Game::mnu_Advanced_Click, MenuItem::Advanced,
+            false);
+  options->addSeparator()->setObjectName(QStringLiteral("mnu_ChangeDeckSep"));
+  AddCommand(options, "mnu_ChangeDeck", QStringLiteral("&Change Deck ..."),
+             &Game::mnu_ChangeDeck_Click);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnu_Help"));
+  AddCommand(help, "mnu_Rules", QStringLiteral("&How To Play"), &Game::mnu_Rules_Click);
+  help->addSeparator()->setObjectName(QStringLiteral("mnu_HelpBar1"));
+  AddCommand(help, "mnu_About", QStringLiteral("&About Velmora Concentration ..."),
+             &Game::mnu_About_Click);
+}
+
+QAction* MainWindow::MenuAction(const char* name) const {
+  return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+template <class Handler>
+void MainWindow::Deliver(Handler handler) {
+  if (game_ == nullptr || pump_.Ending()) return;
+  try {
+    handler();
+  } catch (const GameEnded&) {
+    // The program is ending; the interrupted handler simply stops here.
+  }
+}
+
+void MainWindow::ShowCentred() {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  move(screen.center() - QPoint(width() / 2, height() / 2));
+  show();
+}
+
+void MainWindow::SetCaption(Label label, std::string_view text) {
+  labels_.at(label)->setText(ToQString(text));
+}
+
+void MainWindow::SetLabelVisible(Label label, bool visible) {
+  if (label == Label::Counter) return;  // never shown to the player
+  labels_.at(label)->setVisible(visible);
+}
+
+void MainWindow::SetTimerInterval(int milliseconds) {
+  timer1_.setInterval(milliseconds);
+}
+
+void MainWindow::SetTimerEnabled(bool enabled) {
+  if (!enabled) {
+    timer1_.stop();
+  } else if (timer1_.interval() > 0) {
+    timer1_.start();  // restarts the interval, so each tick follows the last one's work
+  }
+}
+
+void MainWindow::ShowFace(Int16 slot, Int16 cardNo) {
+  Slot(slot)->SetPicture(pictures_.Face(cardNo));
+}
+
+void MainWindow::ShowBack(Int16 slot, Int16 backIndex) {
+  Slot(slot)->SetPicture(pictures_.Back(backIndex));
+}
+
+void MainWindow::ClearSlot(Int16 slot) {
+  Slot(slot)->ClearPicture();
+}
+
+void MainWindow::SetChecked(MenuItem item, bool checked) {
+  checked_[item] = checked;
+  checkItems_.at(item)->setChecked(checked);
+}
+
+bool MainWindow::IsChecked(MenuItem item) const {
+  return checked_.at(item);
+}
+
+void MainWindow::EnableDeal() {
+  deal_->setEnabled(true);
+}
+
+void MainWindow::ShowMessage(std::string_view prompt, int style, std::string_view title) {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  switch (style & 0x70) {
+    case 16:
+      icon = QMessageBox::Critical;
+      break;
+    case 32:
+      icon = QMessageBox::Question;
+      break;
+    case 48:
+      icon = QMessageBox::Warning;
+      break;
+    case 64:
+      icon = QMessageBox::Information;
+      break;
+    default:
+      break;
+  }
+  QMessageBox box(icon, ToQString(title), ToQString(prompt), QMessageBox::Ok, this);
+  box.exec();
+}
+
+void MainWindow::OpenModal(Window window) {
+  switch (window) {
+    case Window::Shuffle: {
+      ShuffleNotice notice(pictures_, this);
+      notice.exec();
+      break;
+    }
+    case Window::Rules:
+    case Window::About:
+    case Window::Backs:
+      break;  // these windows come with the help and chooser commands
+  }
+}
+
+void MainWindow::EndProgram() {
+  hide();
+  pump_.RequestEnd();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (game_ != nullptr && !pump_.Ending()) {
+    Deliver([this] { game_->Form_Unload(); });
+  }
+}
+
+}  // namespace velmora::ui

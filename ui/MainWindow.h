@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <map>
+
+#include "engine/Views.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace velmora {
+class Game;
+}
+
+namespace velmora::ui {
+
+class CardPictures;
+class CardSlot;
+class QtEventPump;
+
+// The game's main window: the board, the panel of labels, the clock's timer and the menus.
+// It holds no game logic; it passes each event to the game and shows what the game asks.
+class MainWindow final : public QMainWindow, public MainView {
+  Q_OBJECT
+ public:
+  // The client area, in twips: the stored size plus a strip for the status label, which
+  // would otherwise sit below the window's bottom edge.
+  static constexpr int kClientWidth = 10836;
+  static constexpr int kMatchTop = 7416;
+  static constexpr int kMatchHeight = 192;
+  static constexpr int kClientHeight = kMatchTop + kMatchHeight + 96;
+
+  MainWindow(QtEventPump& pump, CardPictures& pictures);
+  ~MainWindow() override;
+
+  void SetGame(Game* game) { game_ = game; }
+  void ShowCentred();
+
+  // MainView
+  void SetCaption(Label label, std::string_view text) override;
+  void SetLabelVisible(Label label, bool visible) override;
+  void SetTimerInterval(int milliseconds) override;
+  void SetTimerEnabled(bool enabled) override;
+  void ShowFace(Int16 slot, Int16 cardNo) override;
+  void ShowBack(Int16 slot, Int16 backIndex) override;
+  void ClearSlot(Int16 slot) override;
+  void SetChecked(MenuItem item, bool checked) override;
+  bool IsChecked(MenuItem item) const override;
+  void EnableDeal() override;
+  void ShowMessage(std::string_view prompt, int style, std::string_view title) override;
+  void OpenModal(Window window) override;
+  void EndProgram() override;
+
+  // For tests and tools: the widgets as the player sees them.
+  CardSlot* Slot(int index) const { return slots_.at(static_cast<std::size_t>(index)); }
+  QLabel* LabelWidget(Label label) const { return labels_.at(label); }
+  QPushButton* DealButton() const { return deal_; }
+  QAction* MenuAction(const char* name) const;
+  QTimer& Timer1() { return timer1_; }
+  QRect TwipRect(int left, int top, int width, int height) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  template <class Handler>
+  void Deliver(Handler handler);
+  void BuildBoard(QWidget* client);
+  void BuildPanel(QWidget* client);
+  void BuildMenus();
+  QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
+                      void (Game::*handler)());
+
+  QtEventPump& pump_;
+  CardPictures& pictures_;
+  Game* game_ = nullptr;
+  double dpi_;
+  std::array<CardSlot*, 53> slots_{};
+  std::map<Label, QLabel*> labels_;
+  QPushButton* deal_ = nullptr;
+  std::map<MenuItem, QAction*> checkItems_;
+  std::map<MenuItem, bool> checked_;
+  QTimer timer1_;
+};
+
+}  // namespace velmora::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+namespace velmora::ui {
+
+class CardPictures;
+
+// The "Shuffling" notice: a small modal window that closes itself three seconds after it is
+// shown.
+class ShuffleNotice final : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kShowMilliseconds = 3000;
+
+  ShuffleNotice(CardPictures& pictures, QWidget* parent);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CentreOnScreen();
+
+  double dpi_;
+  QTimer wait_;
+};
+
+}  // namespace velmora::ui
