@@ -225,3 +225,25 @@ TEST_F(MainWindowTest, PausesHandleEventsWithoutSpinning) {
 
 }  // namespace
 }  // namespace velmora::ui
+
+namespace velmora::ui {
+namespace {
+
+TEST_F(MainWindowTest, TheCloseBoxDuringAPauseEndsTheProgramPromptly) {
+  window.ShowCentred();
+  game.state.Scores = {1, 2};
+  game.ShowScores();
+  QTimer::singleShot(200, [this] { window.close(); });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  EXPECT_THROW(game.Delay(2.0f), GameEnded) << "the paused handler must not resume";
+  EXPECT_LT(elapsed.elapsed(), 1000);
+  EXPECT_TRUE(pump.Ending());
+  EXPECT_FALSE(window.isVisible());
+  // Any later event is refused rather than run against a closing window.
+  window.MenuAction("mnu_NewGame")->trigger();
+  EXPECT_EQ(window.LabelWidget(Label::PotPlayer)->text(), " 2");
+}
+
+}  // namespace
+}  // namespace velmora::ui
