@@ -1,6 +1,7 @@
 #include "engine/Game.h"
 
 #include "engine/Deck.h"
+#include "engine/NumberText.h"
 
 namespace velmora {
 
@@ -65,13 +66,9 @@ void Game::GivePlayerTurn() {
   ShowScores();
 }
 
-std::string ScoreText(Int16 count) {
-  return count >= 0 ? " " + std::to_string(count) : std::to_string(count);
-}
-
 void Game::ShowScores() {
-  view_.SetCaption(Label::PotComputer, ScoreText(state.Scores[0]));
-  view_.SetCaption(Label::PotPlayer, ScoreText(state.Scores[1]));
+  view_.SetCaption(Label::PotComputer, SignedText(state.Scores[0]));
+  view_.SetCaption(Label::PotPlayer, SignedText(state.Scores[1]));
 }
 
 Int16 Game::NextCard() {

@@ -76,7 +76,4 @@ class Game {
   std::optional<std::string> settingsDirectory_;
 };
 
-// A score as the score labels show it: one leading blank for counts of 0 or more.
-std::string ScoreText(Int16 count);
-
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "engine/NumberText.h"
 #include "prefs/LenientNumber.h"
 #include "prefs/ProfileFile.h"
 
@@ -55,7 +56,7 @@ void Ini::ReadDeckBack(Int16& back) {
 void Ini::WriteDeckBack(Int16 back) {
   IniSection_ = "Deck";
   IniKey_ = "Back";
-  WriteIniValue(back < 0 ? std::to_string(back) : " " + std::to_string(back));
+  WriteIniValue(SignedText(back));
 }
 
 void Ini::FailFatally() {

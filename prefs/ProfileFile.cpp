@@ -217,12 +217,18 @@ bool WritePrivateProfileString(std::string_view section, std::string_view key,
   const std::string updated = SetProfileString(old, section, key, value);
 
   // Same directory, so the rename stays on one file system and is atomic.
-  static unsigned counter = 0;
   fs::path temp;
   int fd = -1;
   for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-    temp = directory / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                        std::to_string(counter++) + ".tmp");
+    // O_EXCL below makes the name unique; pid and attempt only keep collisions rare.
+    std::string name(1, '.');
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(::getpid());
+    name += '.';
+    name += std::to_string(attempt);
+    name += ".tmp";
+    temp = directory / name;
     // A new file gets the usual umask-filtered mode; a replacement gets the old mode below.
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) return false;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/NumberText.h"
 #include "support/GameFixture.h"
 
 namespace velmora {
@@ -217,10 +218,11 @@ TEST_F(LifecycleTest, ShowWhoWonAnnouncesTheResultAndClosesTheBoard) {
   EXPECT_TRUE(view.messages.empty());
 }
 
-TEST(ScoreTextTest, CountsCarryOneLeadingBlank) {
-  EXPECT_EQ(ScoreText(0), " 0");
-  EXPECT_EQ(ScoreText(12), " 12");
-  EXPECT_EQ(ScoreText(-1), "-1");
+TEST(SignedTextTest, NumbersCarryOneLeadingBlankUnlessNegative) {
+  EXPECT_EQ(SignedText(0), " 0");
+  EXPECT_EQ(SignedText(12), " 12");
+  EXPECT_EQ(SignedText(-1), "-1");
+  EXPECT_EQ(SignedText(-32768), "-32768");
 }
 
 }  // namespace
