@@ -19,8 +19,8 @@
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/MainWindow.h"
-#include "ui/Palette.h"
 #include "ui/QtEventPump.h"
+#include "ui/Screen.h"
 
 namespace velmora::ui {
 namespace {
@@ -87,11 +87,11 @@ TEST_F(MainWindowTest, BoardAndPanelStandAtTheirTwipPositions) {
   EXPECT_EQ(window.Slot(52)->geometry(), QRect(464, 392, 58, 93));   // eighth of row 5
   EXPECT_EQ(window.Slot(45)->geometry().topLeft(), QPoint(16, 392));
 
-  EXPECT_EQ(window.DealButton()->geometry(), window.TwipRect(9480, 6000, 1212, 372));
+  EXPECT_EQ(window.DealButton()->geometry(), TwipRect(9480, 6000, 1212, 372));
   EXPECT_EQ(window.LabelWidget(Label::Clock)->geometry(), QRect(624, 432, 65, 17));
   // The status label sits in a strip below the last row, inside the client area.
   const QRect match = window.LabelWidget(Label::Match)->geometry();
-  EXPECT_EQ(match, window.TwipRect(7200, MainWindow::kMatchTop, 1740, 192));
+  EXPECT_EQ(match, TwipRect(7200, MainWindow::kMatchTop, 1740, 192));
   EXPECT_GT(match.top(), window.Slot(52)->geometry().bottom());
   EXPECT_LE(match.bottom(), window.centralWidget()->height());
 }

@@ -6,7 +6,6 @@
 namespace velmora::ui {
 
 CardSlot::CardSlot(int index, QWidget* parent) : QWidget(parent), index_(index) {
-  setAttribute(Qt::WA_OpaquePaintEvent, false);
   setAccessibleName(QStringLiteral("Card slot %1").arg(index));
 }
 

@@ -11,12 +11,12 @@
 #include <optional>
 
 #include "engine/Game.h"
-#include "engine/Twips.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 #include "ui/QtEventPump.h"
+#include "ui/Screen.h"
 #include "ui/ShuffleNotice.h"
 
 namespace velmora::ui {
@@ -34,7 +34,7 @@ QString ToQString(std::string_view text) {
 }  // namespace
 
 MainWindow::MainWindow(QtEventPump& pump, CardPictures& pictures)
-    : pump_(pump), pictures_(pictures), dpi_(LogicalDpi()) {
+    : pump_(pump), pictures_(pictures) {
   setObjectName(QStringLiteral("frmmain"));
   setWindowTitle(QStringLiteral("Velmora Concentration"));
   setWindowIcon(pictures_.Icon());
@@ -44,7 +44,7 @@ MainWindow::MainWindow(QtEventPump& pump, CardPictures& pictures)
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(TwipsToPixels(kClientWidth, dpi_), TwipsToPixels(kClientHeight, dpi_));
+  client->setFixedSize(TwipsToScreen(kClientWidth), TwipsToScreen(kClientHeight));
   client->setAutoFillBackground(true);
   SetBackground(client, kNavy);
   client->setFont(GameFont(kWindowFontPoints));
@@ -62,11 +62,6 @@ MainWindow::MainWindow(QtEventPump& pump, CardPictures& pictures)
 }
 
 MainWindow::~MainWindow() = default;
-
-QRect MainWindow::TwipRect(int left, int top, int width, int height) const {
-  const PixelRect r = TwipsToPixels(left, top, width, height, dpi_);
-  return {r.x, r.y, r.width, r.height};
-}
 
 void MainWindow::BuildBoard(QWidget* client) {
   for (int s = 1; s <= kCardCount; ++s) {

@@ -60,7 +60,6 @@ class MainWindow final : public QMainWindow, public MainView {
   QPushButton* DealButton() const { return deal_; }
   QAction* MenuAction(const char* name) const;
   QTimer& Timer1() { return timer1_; }
-  QRect TwipRect(int left, int top, int width, int height) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -77,7 +76,6 @@ class MainWindow final : public QMainWindow, public MainView {
   QtEventPump& pump_;
   CardPictures& pictures_;
   Game* game_ = nullptr;
-  double dpi_;
   std::array<CardSlot*, 53> slots_{};
   std::map<Label, QLabel*> labels_;
   QPushButton* deal_ = nullptr;

@@ -22,7 +22,4 @@ inline void SetTextColour(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
-// Twips convert at the screen's logical dpi (96 on a standard screen: 15 twips a pixel).
-double LogicalDpi();
-
 }  // namespace velmora::ui

@@ -20,9 +20,6 @@ class ShuffleNotice final : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void CentreOnScreen();
-
-  double dpi_;
   QTimer wait_;
 };
 
