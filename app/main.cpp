@@ -1,7 +1,7 @@
 #include <QApplication>
 
+#include "core/Random.h"
 #include "engine/Game.h"
-#include "engine/Random.h"
 #include "ui/CardPictures.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
   velmora::ClockSeededRandom random;
   velmora::ui::MainWindow window(pump, pictures);
   velmora::Game game(window, pump, random, settingsHost);
-  window.SetGame(&game);
+  window.SetEvents(&game);
 
   try {
     game.Form_Initialize();  // reads the settings before any window shows

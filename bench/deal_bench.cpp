@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include "core/Random.h"
 #include "engine/Deck.h"
-#include "engine/Random.h"
 
 namespace {
 

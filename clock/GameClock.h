@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "engine/GameState.h"
-#include "engine/Views.h"
+#include "core/GameState.h"
+#include "core/Views.h"
 
 namespace velmora {
 

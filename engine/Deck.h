@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/GameState.h"
-#include "engine/Random.h"
+#include "core/GameState.h"
+#include "core/Random.h"
 
 namespace velmora {
 

@@ -1,27 +1,29 @@
 #include "engine/Game.h"
 
+#include "core/Scoreboard.h"
 #include "engine/Deck.h"
-#include "engine/NumberText.h"
 
 namespace velmora {
 
 Game::Game(MainView& view, EventPump& pump, RandomSource& random, SettingsHost& settingsHost,
            std::optional<std::string> settingsDirectory)
-    : memory(state, fields, view),
-      clock(state, view, view),
-      ini(settingsHost),
-      view_(view),
-      pump_(pump),
+    : view_(view),
       random_(random),
-      settingsDirectory_(std::move(settingsDirectory)) {}
+      settingsDirectory_(std::move(settingsDirectory)),
+      pause_(pump),
+      memory_(state_, fields_, view),
+      clock_(state_, view, view),
+      ini_(settingsHost),
+      computer_(state_, fields_, view, view, pause_, random, memory_),
+      player_(state_, fields_, view, view, view, pause_, memory_, clock_, computer_) {}
 
 void Game::Form_Initialize() {
   if (settingsDirectory_) {
-    ini.SetIniPath(*settingsDirectory_);
+    ini_.SetIniPath(*settingsDirectory_);
   } else {
-    ini.SetIniPath();
+    ini_.SetIniPath();
   }
-  ini.ReadDeckBack(state.BackIndex);
+  ini_.ReadDeckBack(state_.BackIndex);
 }
 
 void Game::Form_Load() {
@@ -29,7 +31,7 @@ void Game::Form_Load() {
   ResetGame();
   LoadCards();
   ShowScores();
-  state.MemorySize = 10;
+  state_.MemorySize = 10;
   view_.EnableDeal();
 }
 
@@ -38,48 +40,54 @@ void Game::Form_Unload() {
 }
 
 void Game::ResetGame() {
+  // A turn paused under this reset belongs to the old deal: its pause unwinds it.
+  pause_.NewGame();
   random_.Reseed();
-  state.Scores = {0, 0};
-  ShuffleDeck(state, random_);
-  state.MustDeal = kFalse;
-  state.CardsTaken = 0;
-  fields.GameOver = kFalse;
-  fields.CardsTurned = 0;
-  state.FirstCardUp = kFalse;
+  state_.Scores = {0, 0};
+  ShuffleDeck(state_, random_);
+  state_.MustDeal = kFalse;
+  state_.CardsTaken = 0;
+  fields_.GameOver = kFalse;
+  fields_.CardsTurned = 0;
+  state_.FirstCardUp = kFalse;
   view_.SetCaption(Label::Match, "");
   view_.SetCaption(Label::Counter, "0");
-  memory.EraseCardsInMemory();
+  memory_.EraseCardsInMemory();
+  // The check mark is the lasting record of the mode.
   if (view_.IsChecked(MenuItem::Practice)) {
-    state.PracticeMode = kTrue;
-    state.ComputerMode = kFalse;
+    state_.PracticeMode = kTrue;
+    state_.ComputerMode = kFalse;
   } else {
-    state.PracticeMode = kFalse;
-    state.ComputerMode = kTrue;
+    state_.PracticeMode = kFalse;
+    state_.ComputerMode = kTrue;
   }
   GivePlayerTurn();
-  clock.ClockRunning = kFalse;
-  clock.ResetClockDisplay();
+  clock_.ClockRunning = kFalse;
+  clock_.ResetClockDisplay();
 }
 
 void Game::GivePlayerTurn() {
-  state.PlayersTurn = 1;
+  state_.PlayersTurn = 1;
   ShowScores();
 }
 
 void Game::ShowScores() {
-  view_.SetCaption(Label::PotComputer, SignedText(state.Scores[0]));
-  view_.SetCaption(Label::PotPlayer, SignedText(state.Scores[1]));
+  velmora::ShowScores(state_, view_);
+}
+
+void Game::ShowWhoWon() {
+  velmora::ShowWhoWon(state_, view_);
 }
 
 Int16 Game::NextCard() {
-  return velmora::NextCard(state);
+  return velmora::NextCard(state_);
 }
 
 void Game::LoadCards() {
   for (Int16 s = 1; s <= kCardCount; ++s) {
     const Int16 card = NextCard();
-    state.Board[s] = {s, card, static_cast<Int16>(card % 13), 0};
-    view_.ShowBack(s, state.BackIndex);
+    state_.Board[s] = {s, card, static_cast<Int16>(card % 13), 0};
+    view_.ShowBack(s, state_.BackIndex);
   }
 }
 
@@ -87,14 +95,14 @@ void Game::StartNewGame() {
   ResetGame();
   LoadCards();
   ShowScores();
-  state.MustDeal = kFalse;
-  state.GameInProgress = kFalse;
+  state_.MustDeal = kFalse;
+  state_.GameInProgress = kFalse;
 }
 
 void Game::btn_Deal_Click() {
   view_.OpenModal(Window::Shuffle);
   // Exit while the notice was up: the old game must not deal into closing windows.
-  if (pump_.Ending()) throw GameEnded{};
+  if (pause_.Pump().Ending()) throw GameEnded{};
   StartNewGame();
 }
 
@@ -106,26 +114,8 @@ void Game::mnu_Exit_Click() {
   view_.EndProgram();
 }
 
-void Game::ShowWhoWon() {
-  state.MustDeal = kTrue;
-  if (state.PracticeMode != kTrue) {
-    view_.SetCaption(Label::Match,
-                     state.Scores[0] > state.Scores[1] ? text::kComputerWins : text::kYouWin);
-  }
-  if (state.PracticeMode == kTrue) view_.SetCaption(Label::Match, text::kGreatJob);
-}
-
-void Game::Timer1_Timer() {
-  clock.Timer1_Timer();
-}
-
-void Game::Delay(float seconds) {
-  velmora::Delay(pump_, seconds);
-}
-
-// The turns, the hint, the levels and modes, the chooser and the help windows arrive with
-// their own changes; until then their events reach these handlers and change nothing.
-void Game::img_Cards_Click(Int16) {}
+// The hint, the levels and modes, the chooser and the help windows arrive with their own
+// changes; until then their menu entries reach these handlers and change nothing.
 void Game::mnu_Hint_Click() {}
 void Game::mnu_Computer_Click() {}
 void Game::mnu_Practice_Click() {}

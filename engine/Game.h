@@ -4,25 +4,21 @@
 #include <string>
 
 #include "clock/GameClock.h"
-#include "engine/Delay.h"
-#include "engine/GameState.h"
-#include "engine/Random.h"
-#include "engine/Views.h"
+#include "core/GameState.h"
+#include "core/Pause.h"
+#include "core/Random.h"
+#include "core/Views.h"
+#include "engine/PlayerTurn.h"
 #include "opponent/ComputerMemory.h"
+#include "opponent/ComputerTurn.h"
 #include "prefs/Ini.h"
 
 namespace velmora {
 
-// The texts the game shows.
-namespace text {
-inline constexpr const char* kComputerWins = "Computer Wins!";
-inline constexpr const char* kYouWin = "You Win!";
-inline constexpr const char* kGreatJob = "Great Job!";
-}  // namespace text
-
-// The main window's logic: it owns the game state and handles every event the window
-// delivers. It changes the display only through MainView.
-class Game {
+// The main window's handler set: it owns the game state, starts and resets games, and hands
+// every other event in one line to the part of the game that handles it. It changes the
+// display only through MainView.
+class Game final : public MainEvents {
  public:
   // settingsDirectory: where velmora.ini lives; empty means beside the executable.
   Game(MainView& view, EventPump& pump, RandomSource& random, SettingsHost& settingsHost,
@@ -31,49 +27,58 @@ class Game {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // Window events.
+  // Start-up, before the window shows.
   void Form_Initialize();
   void Form_Load();
-  void Form_Unload();
-  void img_Cards_Click(Int16 slot);
-  void btn_Deal_Click();
-  void Timer1_Timer();
 
-  // Menu commands.
-  void mnu_NewGame_Click();
-  void mnu_Hint_Click();
-  void mnu_Exit_Click();
-  void mnu_Computer_Click();
-  void mnu_Practice_Click();
-  void mnu_Beginner_Click();
-  void mnu_Intermediate_Click();
-  void mnu_Advanced_Click();
-  void mnu_ChangeDeck_Click();
-  void mnu_Rules_Click();
-  void mnu_About_Click();
+  // MainEvents
+  void Form_Unload() override;
+  void img_Cards_Click(Int16 slot) override { player_.img_Cards_Click(slot); }
+  void btn_Deal_Click() override;
+  void Timer1_Timer() override { clock_.Timer1_Timer(); }
+  void mnu_NewGame_Click() override;
+  void mnu_Hint_Click() override;
+  void mnu_Exit_Click() override;
+  void mnu_Computer_Click() override;
+  void mnu_Practice_Click() override;
+  void mnu_Beginner_Click() override;
+  void mnu_Intermediate_Click() override;
+  void mnu_Advanced_Click() override;
+  void mnu_ChangeDeck_Click() override;
+  void mnu_Rules_Click() override;
+  void mnu_About_Click() override;
 
-  // Operations shared with the other parts of the game.
+  // The game's own steps, also used by tests to set up a position.
   void ResetGame();
   void GivePlayerTurn();
   void ShowScores();
   void LoadCards();
   Int16 NextCard();
   void ShowWhoWon();
-  void Delay(float seconds);
+  void Delay(float seconds) { pause_.Delay(seconds); }
 
-  GameState state;
-  MainWindowFields fields;
-  ComputerMemory memory;
-  GameClock clock;
-  Ini ini;
+  GameState& state() { return state_; }
+  MainWindowFields& fields() { return fields_; }
+  GameClock& clock() { return clock_; }
+  ComputerMemory& memory() { return memory_; }
+  ComputerTurn& computer() { return computer_; }
+  PlayerTurn& player() { return player_; }
+  Ini& ini() { return ini_; }
 
  private:
   void StartNewGame();
 
   MainView& view_;
-  EventPump& pump_;
   RandomSource& random_;
   std::optional<std::string> settingsDirectory_;
+  GameState state_;
+  MainWindowFields fields_;
+  Pause pause_;
+  ComputerMemory memory_;
+  GameClock clock_;
+  Ini ini_;
+  ComputerTurn computer_;
+  PlayerTurn player_;
 };
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/GameState.h"
-#include "engine/Views.h"
+#include "core/GameState.h"
+#include "core/Views.h"
 
 namespace velmora {
 

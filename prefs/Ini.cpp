@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "engine/NumberText.h"
+#include "core/NumberText.h"
 #include "prefs/LenientNumber.h"
 #include "prefs/ProfileFile.h"
 

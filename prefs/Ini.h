@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace velmora {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace velmora {
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/Random.h"
+#include "core/Twips.h"
 #include "engine/Deck.h"
-#include "engine/Random.h"
-#include "engine/Twips.h"
 #include "support/ScriptedRandom.h"
 
 namespace velmora {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/Delay.h"
+#include "core/Pause.h"
 #include "support/VirtualPump.h"
 
 namespace velmora {

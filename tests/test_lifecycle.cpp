@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/NumberText.h"
+#include "core/NumberText.h"
 #include "support/GameFixture.h"
 
 namespace velmora {
@@ -16,59 +16,59 @@ class LifecycleTest : public GameFixture {
   void ExpectFreshDeal(Int16 back) {
     std::array<int, 13> perValue{};
     for (Int16 s = 1; s <= kCardCount; ++s) {
-      const BoardCard& card = game.state.Board[s];
+      const BoardCard& card = game.state().Board[s];
       EXPECT_EQ(card.Slot, s);
-      EXPECT_EQ(card.CardNo, game.state.Deck[s]);
+      EXPECT_EQ(card.CardNo, game.state().Deck[s]);
       EXPECT_EQ(card.CardValue, card.CardNo % 13);
       EXPECT_EQ(card.Turned, 0);
       EXPECT_EQ(view.board[s], (SlotPicture{SlotPicture::Back, back})) << "slot " << s;
       ++perValue[static_cast<std::size_t>(card.CardValue)];
     }
     for (int count : perValue) EXPECT_EQ(count, 4);
-    EXPECT_EQ(game.state.DealPos, 53);
+    EXPECT_EQ(game.state().DealPos, 53);
   }
 
   void ExpectResetState() {
-    EXPECT_EQ(game.state.Scores[0], 0);
-    EXPECT_EQ(game.state.Scores[1], 0);
+    EXPECT_EQ(game.state().Scores[0], 0);
+    EXPECT_EQ(game.state().Scores[1], 0);
     EXPECT_EQ(view.Caption(Label::PotComputer), " 0");
     EXPECT_EQ(view.Caption(Label::PotPlayer), " 0");
     EXPECT_EQ(view.Caption(Label::Match), "");
     EXPECT_EQ(view.Caption(Label::Counter), "0");
     EXPECT_EQ(view.Caption(Label::Clock), "00:00:00");
-    EXPECT_EQ(game.state.PlayersTurn, 1);
-    EXPECT_EQ(game.state.MustDeal, kFalse);
-    EXPECT_EQ(game.state.CardsTaken, 0);
-    EXPECT_EQ(game.fields.GameOver, kFalse);
-    EXPECT_EQ(game.fields.CardsTurned, 0);
-    EXPECT_EQ(game.state.FirstCardUp, kFalse);
-    EXPECT_EQ(game.clock.ClockRunning, kFalse);
+    EXPECT_EQ(game.state().PlayersTurn, 1);
+    EXPECT_EQ(game.state().MustDeal, kFalse);
+    EXPECT_EQ(game.state().CardsTaken, 0);
+    EXPECT_EQ(game.fields().GameOver, kFalse);
+    EXPECT_EQ(game.fields().CardsTurned, 0);
+    EXPECT_EQ(game.state().FirstCardUp, kFalse);
+    EXPECT_EQ(game.clock().ClockRunning, kFalse);
     for (int i = 1; i <= kMemoryEntries; ++i) {
-      EXPECT_EQ(game.state.Memory[i].Slot, 0);
-      EXPECT_EQ(game.state.Memory[i].Value, 99);
-      EXPECT_EQ(game.state.Memory[i].Known, 0);
+      EXPECT_EQ(game.state().Memory[i].Slot, 0);
+      EXPECT_EQ(game.state().Memory[i].Value, 99);
+      EXPECT_EQ(game.state().Memory[i].Known, 0);
     }
   }
 
   // A game some way in: pairs taken, cards remembered, a running clock, a finished result.
   void PlaySomeWay() {
-    game.state.Scores = {3, 4};
+    game.state().Scores = {3, 4};
     game.ShowScores();
-    game.state.CardsTaken = 14;
-    game.state.GameInProgress = kTrue;
-    game.state.MustDeal = kTrue;
-    game.fields.GameOver = kTrue;
-    game.fields.CardsTurned = 1;
-    game.state.FirstCardUp = kTrue;
-    game.state.Memory[3] = {17, 4, kTrue};
-    game.state.MemorySize = 15;
+    game.state().CardsTaken = 14;
+    game.state().GameInProgress = kTrue;
+    game.state().MustDeal = kTrue;
+    game.fields().GameOver = kTrue;
+    game.fields().CardsTurned = 1;
+    game.state().FirstCardUp = kTrue;
+    game.state().Memory[3] = {17, 4, kTrue};
+    game.state().MemorySize = 15;
     for (Int16 s : {2, 9, 40}) {
-      game.state.Board[s].Turned = kTrue;
+      game.state().Board[s].Turned = kTrue;
       view.ClearSlot(s);
     }
     view.SetCaption(Label::Match, "Computer Wins!");
     view.SetCaption(Label::Counter, "1");
-    game.clock.ClockRunning = kTrue;
+    game.clock().ClockRunning = kTrue;
     view.SetCaption(Label::Clock, "00:03:10");
     view.SetTimerEnabled(true);
   }
@@ -76,17 +76,17 @@ class LifecycleTest : public GameFixture {
 
 TEST_F(LifecycleTest, StartUpDealsAPlayableGameAgainstTheComputer) {
   StartUp(5);
-  EXPECT_EQ(game.state.BackIndex, 5);
+  EXPECT_EQ(game.state().BackIndex, 5);
   EXPECT_EQ(view.timerInterval, 1000);
   EXPECT_FALSE(view.timerEnabled);
   EXPECT_TRUE(view.dealEnabled);
   EXPECT_EQ(random.reseeds, 1);
   ExpectResetState();
   ExpectFreshDeal(5);
-  EXPECT_EQ(game.state.MemorySize, 10);
-  EXPECT_EQ(game.state.GameInProgress, kFalse);
-  EXPECT_EQ(game.state.ComputerMode, kTrue);
-  EXPECT_EQ(game.state.PracticeMode, kFalse);
+  EXPECT_EQ(game.state().MemorySize, 10);
+  EXPECT_EQ(game.state().GameInProgress, kFalse);
+  EXPECT_EQ(game.state().ComputerMode, kTrue);
+  EXPECT_EQ(game.state().PracticeMode, kFalse);
   EXPECT_TRUE(view.messages.empty());
   EXPECT_TRUE(view.opened.empty());
   EXPECT_EQ(host.beeps, 0);
@@ -109,8 +109,8 @@ TEST_F(LifecycleTest, NewGameMidGameStartsAgainAtOnceKeepingLevelAndBack) {
   EXPECT_TRUE(view.opened.empty()) << "New Game shows no shuffle notice";
   ExpectResetState();
   ExpectFreshDeal(7);
-  EXPECT_EQ(game.state.MemorySize, 15);
-  EXPECT_EQ(game.state.GameInProgress, kFalse);
+  EXPECT_EQ(game.state().MemorySize, 15);
+  EXPECT_EQ(game.state().GameInProgress, kFalse);
   EXPECT_EQ(random.reseeds, 2);
 }
 
@@ -118,13 +118,13 @@ TEST_F(LifecycleTest, TheModeOfEveryNewGameFollowsThePracticeCheckMark) {
   StartUp();
   view.checks[MenuItem::Practice] = true;
   game.mnu_NewGame_Click();
-  EXPECT_EQ(game.state.PracticeMode, kTrue);
-  EXPECT_EQ(game.state.ComputerMode, kFalse);
+  EXPECT_EQ(game.state().PracticeMode, kTrue);
+  EXPECT_EQ(game.state().ComputerMode, kFalse);
   view.checks[MenuItem::Practice] = false;
-  game.state.PracticeMode = kTrue;
+  game.state().PracticeMode = kTrue;
   game.mnu_NewGame_Click();
-  EXPECT_EQ(game.state.PracticeMode, kFalse);
-  EXPECT_EQ(game.state.ComputerMode, kTrue);
+  EXPECT_EQ(game.state().PracticeMode, kFalse);
+  EXPECT_EQ(game.state().ComputerMode, kTrue);
 }
 
 TEST_F(LifecycleTest, DealResetsOnlyAfterTheShuffleNoticeHasClosed) {
@@ -141,7 +141,7 @@ TEST_F(LifecycleTest, DealResetsOnlyAfterTheShuffleNoticeHasClosed) {
   EXPECT_DOUBLE_EQ(pump.Now(), 3.0);
   ExpectResetState();
   ExpectFreshDeal(1);
-  EXPECT_EQ(game.state.GameInProgress, kFalse);
+  EXPECT_EQ(game.state().GameInProgress, kFalse);
 }
 
 TEST_F(LifecycleTest, ClockTicksAfterAResetFindZeroAndStop) {
@@ -204,16 +204,16 @@ TEST_F(LifecycleTest, ShowWhoWonAnnouncesTheResultAndClosesTheBoard) {
   for (const Case& c : {Case{13, 13, kFalse, "You Win!"}, Case{14, 12, kFalse, "Computer Wins!"},
                         Case{12, 14, kFalse, "You Win!"}, Case{20, 6, kTrue, "Great Job!"},
                         Case{0, 26, kTrue, "Great Job!"}}) {
-    game.state.MustDeal = kFalse;
-    game.state.Scores = {c.computer, c.player};
-    game.state.PracticeMode = c.practice;
-    game.state.ComputerMode = c.practice == kTrue ? kFalse : kTrue;
+    game.state().MustDeal = kFalse;
+    game.state().Scores = {c.computer, c.player};
+    game.state().PracticeMode = c.practice;
+    game.state().ComputerMode = c.practice == kTrue ? kFalse : kTrue;
     game.ShowWhoWon();
     EXPECT_EQ(view.Caption(Label::Match), c.expected) << c.computer << ":" << c.player;
-    EXPECT_EQ(game.state.MustDeal, kTrue);
+    EXPECT_EQ(game.state().MustDeal, kTrue);
     game.ShowWhoWon();  // shown twice when the computer takes the last pair
     EXPECT_EQ(view.Caption(Label::Match), c.expected);
-    EXPECT_EQ(game.state.MustDeal, kTrue);
+    EXPECT_EQ(game.state().MustDeal, kTrue);
   }
   EXPECT_TRUE(view.messages.empty());
 }

@@ -13,8 +13,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/Twips.h"
 #include "engine/Game.h"
-#include "engine/Twips.h"
 #include "support/GameFixture.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
@@ -36,7 +36,7 @@ class MainWindowTest : public ::testing::Test {
         game(window, pump, random_, host_, directory_.string()) {
     std::filesystem::create_directories(directory_);
     std::ofstream(directory_ / "velmora.ini") << "[Deck]\nBack=3\n";
-    window.SetGame(&game);
+    window.SetEvents(&game);
     game.Form_Initialize();
     game.Form_Load();
   }
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, LoadShowsADealtBoardAndTheStartingCaptions) {
 TEST_F(MainWindowTest, F2StartsANewGameAtOnce) {
   window.ShowCentred();
   QApplication::setActiveWindow(&window);
-  game.state.Scores = {2, 5};
+  game.state().Scores = {2, 5};
   game.ShowScores();
   window.ClearSlot(7);
   QTest::keyClick(&window, Qt::Key_F2);
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, F2StartsANewGameAtOnce) {
 
 TEST_F(MainWindowTest, DealShowsTheCentredNoticeForThreeSecondsThenDeals) {
   window.ShowCentred();
-  game.state.Scores = {2, 5};
+  game.state().Scores = {2, 5};
   game.ShowScores();
   QString title, scoreDuringNotice;
   QRect noticeGeometry, noticeClient;
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, DealShowsTheCentredNoticeForThreeSecondsThenDeals) {
 
 TEST_F(MainWindowTest, ExitDuringTheNoticeEndsAtOnceWithoutDealing) {
   window.ShowCentred();
-  game.state.Scores = {2, 5};
+  game.state().Scores = {2, 5};
   game.ShowScores();
   QTimer::singleShot(500, [this] { window.MenuAction("mnu_Exit")->trigger(); });
   QElapsedTimer elapsed;
@@ -231,7 +231,7 @@ namespace {
 
 TEST_F(MainWindowTest, TheCloseBoxDuringAPauseEndsTheProgramPromptly) {
   window.ShowCentred();
-  game.state.Scores = {1, 2};
+  game.state().Scores = {1, 2};
   game.ShowScores();
   QTimer::singleShot(200, [this] { window.close(); });
   QElapsedTimer elapsed;

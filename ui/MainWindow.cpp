@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <optional>
 
-#include "engine/Game.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/Fonts.h"
@@ -56,7 +55,8 @@ MainWindow::MainWindow(QtEventPump& pump, CardPictures& pictures)
 
   timer1_.setObjectName(QStringLiteral("Timer1"));
   timer1_.setTimerType(Qt::CoarseTimer);
-  connect(&timer1_, &QTimer::timeout, this, [this] { Deliver([this] { game_->Timer1_Timer(); }); });
+  connect(&timer1_, &QTimer::timeout, this,
+          [this] { Deliver([this] { events_->Timer1_Timer(); }); });
 
   setFixedSize(sizeHint());
 }
@@ -73,7 +73,7 @@ void MainWindow::BuildBoard(QWidget* client) {
     slot->setObjectName(QStringLiteral("img_Cards_%1").arg(s));
     slot->setGeometry(TwipRect(left, 120 + 1440 * row, 864, 1392));
     connect(slot, &CardSlot::Clicked, this, [this](int index) {
-      Deliver([=, this] { game_->img_Cards_Click(static_cast<Int16>(index)); });
+      Deliver([=, this] { events_->img_Cards_Click(static_cast<Int16>(index)); });
     });
     slots_[static_cast<std::size_t>(s)] = slot;
   }
@@ -146,11 +146,11 @@ void MainWindow::BuildPanel(QWidget* client) {
   deal_->setEnabled(false);  // the window load enables it
   deal_->setFocus();
   connect(deal_, &QPushButton::clicked, this,
-          [this] { Deliver([this] { game_->btn_Deal_Click(); }); });
+          [this] { Deliver([this] { events_->btn_Deal_Click(); }); });
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const QString& caption,
-                                void (Game::*handler)()) {
+                                void (MainEvents::*handler)()) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(QString::fromLatin1(name));
   connect(action, &QAction::triggered, this, [this, action, handler] {
@@ -158,7 +158,7 @@ QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const QString& ca
     for (const auto& [item, checkable] : checkItems_) {
       if (checkable == action) action->setChecked(checked_[item]);
     }
-    Deliver([this, handler] { (game_->*handler)(); });
+    Deliver([this, handler] { (events_->*handler)(); });
   });
   return action;
 }
@@ -166,20 +166,20 @@ QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const QString& ca
 void MainWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("mnu_File"));
-  AddCommand(file, "mnu_NewGame", QStringLiteral("&New Game"), &Game::mnu_NewGame_Click)
+  AddCommand(file, "mnu_NewGame", QStringLiteral("&New Game"), &MainEvents::mnu_NewGame_Click)
       ->setShortcut(QKeySequence(Qt::Key_F2));
   file->addSeparator()->setObjectName(QStringLiteral("mnu_HintSep"));
-  AddCommand(file, "mnu_Hint", QStringLiteral("&Hint"), &Game::mnu_Hint_Click)
+  AddCommand(file, "mnu_Hint", QStringLiteral("&Hint"), &MainEvents::mnu_Hint_Click)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   file->addSeparator()->setObjectName(QStringLiteral("mnu_ExitSep"));
-  AddCommand(file, "mnu_Exit", QStringLiteral("E&xit"), &Game::mnu_Exit_Click);
+  AddCommand(file, "mnu_Exit", QStringLiteral("E&xit"), &MainEvents::mnu_Exit_Click);
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->setObjectName(QStringLiteral("mnu_Options"));
   QMenu* select = options->addMenu(QStringLiteral("&Select Game"));
   select->setObjectName(QStringLiteral("mnu_Select"));
   const auto checkable = [this](QMenu* menu, const char* name, const char* caption,
-                                void (Game::*handler)(), MenuItem item, bool checked) {
+                                void (MainEvents::*handler)(), MenuItem item, bool checked) {
     QAction* action = AddCommand(menu, name, QString::fromLatin1(caption), handler);
     action->setCheckable(true);
     action->setChecked(checked);
@@ -187,29 +187,29 @@ void MainWindow::BuildMenus() {
     checked_[item] = checked;
     return action;
   };
-  checkable(select, "mnu_Computer", "Computer", &Game::mnu_Computer_Click, MenuItem::Computer,
+  checkable(select, "mnu_Computer", "Computer", &MainEvents::mnu_Computer_Click, MenuItem::Computer,
             true);
-  checkable(select, "mnu_Practice", "Practice", &Game::mnu_Practice_Click, MenuItem::Practice,
+  checkable(select, "mnu_Practice", "Practice", &MainEvents::mnu_Practice_Click, MenuItem::Practice,
             false);
   options->addSeparator()->setObjectName(QStringLiteral("mnu_LevelsSep"));
   QMenu* levels = options->addMenu(QStringLiteral("&Levels"));
   levels->setObjectName(QStringLiteral("mnu_Levels"));
-  checkable(levels, "mnu_Beginner", "Beginner", &Game::mnu_Beginner_Click, MenuItem::Beginner,
+  checkable(levels, "mnu_Beginner", "Beginner", &MainEvents::mnu_Beginner_Click, MenuItem::Beginner,
             false);
-  checkable(levels, "mnu_Intermediate", "Intermediate", &Game::mnu_Intermediate_Click,
+  checkable(levels, "mnu_Intermediate", "Intermediate", &MainEvents::mnu_Intermediate_Click,
             MenuItem::Intermediate, true);
-  checkable(levels, "mnu_Advanced", "Advanced", &Game::mnu_Advanced_Click, MenuItem::Advanced,
+  checkable(levels, "mnu_Advanced", "Advanced", &MainEvents::mnu_Advanced_Click, MenuItem::Advanced,
             false);
   options->addSeparator()->setObjectName(QStringLiteral("mnu_ChangeDeckSep"));
   AddCommand(options, "mnu_ChangeDeck", QStringLiteral("&Change Deck ..."),
-             &Game::mnu_ChangeDeck_Click);
+             &MainEvents::mnu_ChangeDeck_Click);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnu_Help"));
-  AddCommand(help, "mnu_Rules", QStringLiteral("&How To Play"), &Game::mnu_Rules_Click);
+  AddCommand(help, "mnu_Rules", QStringLiteral("&How To Play"), &MainEvents::mnu_Rules_Click);
   help->addSeparator()->setObjectName(QStringLiteral("mnu_HelpBar1"));
   AddCommand(help, "mnu_About", QStringLiteral("&About Velmora Concentration ..."),
-             &Game::mnu_About_Click);
+             &MainEvents::mnu_About_Click);
 }
 
 QAction* MainWindow::MenuAction(const char* name) const {
@@ -218,12 +218,8 @@ QAction* MainWindow::MenuAction(const char* name) const {
 
 template <class Handler>
 void MainWindow::Deliver(Handler handler) {
-  if (game_ == nullptr || pump_.Ending()) return;
-  try {
-    handler();
-  } catch (const GameEnded&) {
-    // The program is ending; the interrupted handler simply stops here.
-  }
+  // A handler unwound by the end of the program or by a new game stops here.
+  if (events_ != nullptr && !pump_.Ending()) DeliverEvent(handler);
 }
 
 void MainWindow::ShowCentred() {
@@ -321,8 +317,8 @@ void MainWindow::EndProgram() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (game_ != nullptr && !pump_.Ending()) {
-    Deliver([this] { game_->Form_Unload(); });
+  if (events_ != nullptr && !pump_.Ending()) {
+    Deliver([this] { events_->Form_Unload(); });
   }
 }
 

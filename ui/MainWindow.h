@@ -5,15 +5,11 @@
 #include <array>
 #include <map>
 
-#include "engine/Views.h"
+#include "core/Views.h"
 
 class QAction;
 class QLabel;
 class QPushButton;
-
-namespace velmora {
-class Game;
-}
 
 namespace velmora::ui {
 
@@ -36,7 +32,8 @@ class MainWindow final : public QMainWindow, public MainView {
   MainWindow(QtEventPump& pump, CardPictures& pictures);
   ~MainWindow() override;
 
-  void SetGame(Game* game) { game_ = game; }
+  // The handlers every event goes to; events before this is set are dropped.
+  void SetEvents(MainEvents* events) { events_ = events; }
   void ShowCentred();
 
   // MainView
@@ -71,11 +68,11 @@ class MainWindow final : public QMainWindow, public MainView {
   void BuildPanel(QWidget* client);
   void BuildMenus();
   QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
-                      void (Game::*handler)());
+                      void (MainEvents::*handler)());
 
   QtEventPump& pump_;
   CardPictures& pictures_;
-  Game* game_ = nullptr;
+  MainEvents* events_ = nullptr;
   std::array<CardSlot*, 53> slots_{};
   std::map<Label, QLabel*> labels_;
   QPushButton* deal_ = nullptr;

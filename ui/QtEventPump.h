@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "engine/Delay.h"
+#include "core/Pause.h"
 
 namespace velmora::ui {
 

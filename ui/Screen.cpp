@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "engine/Twips.h"
+#include "core/Twips.h"
 
 namespace velmora::ui {
 

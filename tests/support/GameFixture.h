@@ -52,7 +52,7 @@ class GameFixture : public ::testing::Test {
   void Fire(Handler handler) {
     try {
       handler();
-    } catch (const GameEnded&) {
+    } catch (const Unwind&) {
       ++unwound;
     }
   }

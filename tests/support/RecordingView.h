@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/Views.h"
+#include "core/Views.h"
 
 namespace velmora::testing {
 

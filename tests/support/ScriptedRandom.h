@@ -3,7 +3,7 @@
 #include <deque>
 #include <stdexcept>
 
-#include "engine/Random.h"
+#include "core/Random.h"
 
 namespace velmora::testing {
 

@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-#include "engine/Delay.h"
+#include "core/Pause.h"
 
 namespace velmora::testing {
 
@@ -38,7 +38,7 @@ class VirtualPump final : public EventPump {
   void RunUntil(double time) {
     try {
       HandleEventsUntil(time);
-    } catch (const GameEnded&) {
+    } catch (const Unwind&) {
     }
   }
 

@@ -1,4 +1,4 @@
-#include "engine/Delay.h"
+#include "core/Pause.h"
 
 namespace velmora {
 
@@ -10,6 +10,12 @@ void Delay(EventPump& pump, float seconds) {
     pump.HandleEventsUntil(deadline);
     if (pump.Ending()) throw GameEnded{};
   }
+}
+
+void Pause::Delay(float seconds) {
+  const std::uint64_t generation = generation_;
+  velmora::Delay(pump_, seconds);
+  if (generation_ != generation) throw GameReset{};
 }
 
 }  // namespace velmora

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace velmora {
 
@@ -49,18 +49,53 @@ class BoardView {
   virtual void ClearSlot(Int16 slot) = 0;
 };
 
-// Everything the game logic may do to the main window.
-class MainView : public LabelView, public TimerView, public BoardView {
+class MessageView {
  public:
-  virtual void SetChecked(MenuItem item, bool checked) = 0;
-  virtual bool IsChecked(MenuItem item) const = 0;
-  virtual void EnableDeal() = 0;
+  virtual ~MessageView() = default;
   // Modal message box; returns when the user has closed it.
   virtual void ShowMessage(std::string_view prompt, int style, std::string_view title) = 0;
+};
+
+class MenuView {
+ public:
+  virtual ~MenuView() = default;
+  virtual void SetChecked(MenuItem item, bool checked) = 0;
+  virtual bool IsChecked(MenuItem item) const = 0;
+};
+
+// Everything the game logic may do to the main window.
+class MainView : public LabelView,
+                 public TimerView,
+                 public BoardView,
+                 public MessageView,
+                 public MenuView {
+ public:
+  virtual void EnableDeal() = 0;
   // Opens a secondary window modally; returns when it has been unloaded.
   virtual void OpenModal(Window window) = 0;
   // Ends the program at once, closing every window.
   virtual void EndProgram() = 0;
+};
+
+// The main window's events, each delivered to its handler.
+class MainEvents {
+ public:
+  virtual ~MainEvents() = default;
+  virtual void img_Cards_Click(Int16 slot) = 0;
+  virtual void btn_Deal_Click() = 0;
+  virtual void Timer1_Timer() = 0;
+  virtual void Form_Unload() = 0;
+  virtual void mnu_NewGame_Click() = 0;
+  virtual void mnu_Hint_Click() = 0;
+  virtual void mnu_Exit_Click() = 0;
+  virtual void mnu_Computer_Click() = 0;
+  virtual void mnu_Practice_Click() = 0;
+  virtual void mnu_Beginner_Click() = 0;
+  virtual void mnu_Intermediate_Click() = 0;
+  virtual void mnu_Advanced_Click() = 0;
+  virtual void mnu_ChangeDeck_Click() = 0;
+  virtual void mnu_Rules_Click() = 0;
+  virtual void mnu_About_Click() = 0;
 };
 
 }  // namespace velmora

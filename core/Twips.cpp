@@ -1,4 +1,4 @@
-#include "engine/Twips.h"
+#include "core/Twips.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <random>
 
-#include "engine/GameState.h"
+#include "core/GameState.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "engine/Random.h"
+#include "core/Random.h"
 
 #include <chrono>
 #include <cmath>
