@@ -59,6 +59,8 @@ class Game final : public MainEvents {
 
   GameState& state() { return state_; }
   MainWindowFields& fields() { return fields_; }
+  const GameState& state() const { return state_; }
+  const MainWindowFields& fields() const { return fields_; }
   GameClock& clock() { return clock_; }
   ComputerMemory& memory() { return memory_; }
   ComputerTurn& computer() { return computer_; }

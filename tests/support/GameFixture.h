@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/Game.h"
+#include "support/Invariants.h"
 #include "support/RecordingView.h"
 #include "support/ScriptedRandom.h"
 #include "support/VirtualPump.h"
@@ -33,6 +34,7 @@ class GameFixture : public ::testing::Test {
         random(0.0f),
         game(view, pump, random, host, directory_.string()) {
     std::filesystem::create_directories(directory_);
+    view.clock = [this] { return pump.Now(); };
   }
   ~GameFixture() override { std::filesystem::remove_all(directory_); }
 
@@ -47,13 +49,20 @@ class GameFixture : public ::testing::Test {
     game.Form_Load();
   }
 
-  // Delivers an event as the window does: the end of the program unwinds quietly.
+  // Delivers an event as the window does: a handler unwound by the end of the program or by
+  // a new game stops quietly. With `checking` on, the game's invariants are checked after it.
   template <class Handler>
   void Fire(Handler handler) {
-    try {
-      handler();
-    } catch (const Unwind&) {
-      ++unwound;
+    ++depth;
+    if (!DeliverEvent(handler)) ++unwound;
+    --depth;
+    if (checking) Check();
+  }
+
+  void Check() {
+    for (const std::string& fault :
+         CheckInvariants(game, view, {depth == 0, staleMemoryAllowed})) {
+      ADD_FAILURE() << "at " << pump.Now() << " s, depth " << depth << ": " << fault;
     }
   }
 
@@ -64,6 +73,9 @@ class GameFixture : public ::testing::Test {
   RecordingSettingsHost host;
   Game game;
   int unwound = 0;
+  int depth = 0;  // handlers running, the outer ones paused
+  bool checking = false;
+  bool staleMemoryAllowed = false;
 };
 
 }  // namespace velmora::testing

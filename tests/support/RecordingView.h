@@ -16,6 +16,13 @@ struct SlotPicture {
   bool operator==(const SlotPicture&) const = default;
 };
 
+// One change of a board slot's picture, stamped with the (virtual) time it happened.
+struct BoardChange {
+  double time = 0.0;
+  Int16 slot = 0;
+  SlotPicture picture;
+};
+
 struct Message {
   std::string prompt;
   int style = 0;
@@ -33,6 +40,7 @@ class RecordingView : public MainView {
   void SetCaption(Label label, std::string_view text) override {
     captions[label] = std::string(text);
     ++captionWrites[label];
+    if (label == Label::Match) matchLog.push_back({Now(), std::string(text)});
   }
   void SetLabelVisible(Label label, bool visible) override {
     hidden[label] = !visible;
@@ -40,11 +48,11 @@ class RecordingView : public MainView {
   }
   void SetTimerInterval(int milliseconds) override { timerInterval = milliseconds; }
   void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
-  void ShowFace(Int16 slot, Int16 cardNo) override { board[slot] = {SlotPicture::Face, cardNo}; }
+  void ShowFace(Int16 slot, Int16 cardNo) override { Show(slot, {SlotPicture::Face, cardNo}); }
   void ShowBack(Int16 slot, Int16 backIndex) override {
-    board[slot] = {SlotPicture::Back, backIndex};
+    Show(slot, {SlotPicture::Back, backIndex});
   }
-  void ClearSlot(Int16 slot) override { board[slot] = {}; }
+  void ClearSlot(Int16 slot) override { Show(slot, {}); }
   void SetChecked(MenuItem item, bool checked) override { checks[item] = checked; }
   bool IsChecked(MenuItem item) const override {
     auto it = checks.find(item);
@@ -68,6 +76,8 @@ class RecordingView : public MainView {
     return it == captions.end() ? std::string() : it->second;
   }
 
+  double Now() const { return clock ? clock() : 0.0; }
+
   std::map<Label, std::string> captions;
   std::map<Label, int> captionWrites;
   std::map<Label, bool> hidden;
@@ -83,6 +93,16 @@ class RecordingView : public MainView {
   // Lets a test act while a modal window is "open" (e.g. pause as the shuffle notice does).
   std::function<void(Window)> onOpenModal;
   std::function<void()> onEndProgram;
+  // Stamps the logs below; the fixtures point it at their virtual clock.
+  std::function<double()> clock;
+  std::vector<BoardChange> boardLog;
+  std::vector<std::pair<double, std::string>> matchLog;
+
+ private:
+  void Show(Int16 slot, SlotPicture picture) {
+    board[slot] = picture;
+    boardLog.push_back({Now(), slot, picture});
+  }
 };
 
 }  // namespace velmora::testing

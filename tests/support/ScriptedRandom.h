@@ -20,16 +20,23 @@ class ScriptedRandom final : public RandomSource {
       draws_.pop_front();
       return draw;
     }
-    if (repeating_) return repeat_;
-    throw std::logic_error("no scripted draw left");
+    // A turn that redraws forever would hang the test; fail it instead.
+    if (repeating_ && ++repeats_ < kMaxRepeats) return repeat_;
+    throw std::logic_error("no scripted draw left, or endless redraws");
   }
   void Reseed() override { ++reseeds; }
+  // From now on only scripted draws: running out is a test failure, never an endless redraw.
+  void StopRepeating() { repeating_ = false; }
+  // A draw that RandomInt(52) + 1 turns into this board slot.
+  static float ForSlot(int slot) { return (static_cast<float>(slot) - 0.5f) / 52.0f; }
 
   int reseeds = 0;
 
  private:
   std::deque<float> draws_;
+  static constexpr long kMaxRepeats = 1'000'000;
   float repeat_ = 0.0f;
+  long repeats_ = 0;
   bool repeating_ = false;
 };
 

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/Texts.h"
+#include "support/GameFixture.h"
+#include "support/Invariants.h"
+
+namespace velmora {
+namespace {
+
+using testing::CheckInvariants;
+using testing::RecordingView;
+using testing::SlotPicture;
+using testing::VirtualPump;
+
+enum class Player { Random, PerfectMemory };
+
+// One seeded game from the deal to its result. The player clicks at random moments, also
+// inside the pauses of its own and the computer's turns; the clock ticks every second while
+// its timer is on; the invariants are checked after every event.
+class Session {
+ public:
+  Session(unsigned seed, Int16 memorySize, Player player, bool practice)
+      : random_([seed] { return std::uint64_t{seed}; }),
+        game_(view_, pump_, random_, host_, "/nonexistent"),
+        player_(player),
+        chance_(seed * 7919u + 1u) {
+    view_.clock = [this] { return pump_.Now(); };
+    view_.checks[MenuItem::Practice] = practice;
+    view_.checks[MenuItem::Computer] = !practice;
+    game_.state().BackIndex = 1;
+    game_.Form_Load();
+    game_.state().MemorySize = memorySize;
+  }
+
+  // Plays until the result is shown; false if the game never ends.
+  bool Play(double limit = 20000.0) {
+    ScheduleClick(0.0);
+    ScheduleTick();
+    while (!Finished() && pump_.Now() < limit) pump_.RunUntil(pump_.Now() + 10.0);
+    return Finished();
+  }
+
+  bool Finished() const {
+    return depth_ == 0 && game_.fields().GameOver != kFalse && game_.state().MustDeal != kFalse;
+  }
+
+  Game& game() { return game_; }
+  RecordingView& view() { return view_; }
+  const std::vector<std::string>& faults() const { return faults_; }
+  int checks() const { return checks_; }
+  int clicks() const { return clicks_; }
+
+ private:
+  template <class Handler>
+  void Fire(Handler handler) {
+    ++depth_;
+    DeliverEvent(handler);
+    --depth_;
+    ++checks_;
+    for (std::string& fault : CheckInvariants(game_, view_, {depth_ == 0, false})) {
+      if (faults_.size() < 10) faults_.push_back("t=" + std::to_string(pump_.Now()) + ": " + fault);
+    }
+  }
+
+  void ScheduleClick(double gap) {
+    pump_.After(gap, [this] {
+      // The next click is due whatever this one does, so it can land inside its pauses.
+      ScheduleClick(std::uniform_real_distribution<double>(0.05, 3.0)(chance_));
+      const Int16 slot = Choose();
+      ++clicks_;
+      Fire([this, slot] { game_.img_Cards_Click(slot); });
+    });
+  }
+
+  void ScheduleTick() {
+    pump_.After(1.0, [this] {
+      ScheduleTick();
+      if (view_.timerEnabled) Fire([this] { game_.Timer1_Timer(); });
+    });
+  }
+
+  // What the player has seen: every face shown so far, by slot.
+  void Look() {
+    for (; seen_ < view_.boardLog.size(); ++seen_) {
+      const auto& change = view_.boardLog[seen_];
+      if (change.picture.kind == SlotPicture::Face) known_[change.slot] = change.picture.number;
+    }
+  }
+
+  Int16 Choose() {
+    Look();
+    std::vector<Int16> faceDown;
+    std::vector<Int16> unseen;
+    for (Int16 s = 1; s <= kCardCount; ++s) {
+      if (view_.board[s].kind != SlotPicture::Back) continue;
+      faceDown.push_back(s);
+      if (!known_.count(s)) unseen.push_back(s);
+    }
+    const auto pick = [this](const std::vector<Int16>& from) {
+      return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(chance_)];
+    };
+    // Now and then any slot at all: a face-up or taken card, or one mid-turn.
+    if (faceDown.empty() || std::bernoulli_distribution(0.1)(chance_)) {
+      return Int16(std::uniform_int_distribution<int>(1, kCardCount)(chance_));
+    }
+    if (player_ == Player::PerfectMemory) {
+      const GameState& state = game_.state();
+      for (Int16 a : faceDown) {
+        if (!known_.count(a)) continue;
+        const int value = known_[a] % 13;
+        if (state.FirstCardUp != kFalse) {
+          const Int16 first = state.TurnPair[1];
+          if (a != first && value == state.Board[first].CardValue) return a;
+          continue;
+        }
+        for (Int16 b : faceDown) {
+          if (b != a && known_.count(b) && known_[b] % 13 == value) return a;
+        }
+      }
+      if (!unseen.empty()) return pick(unseen);
+    }
+    return pick(faceDown);
+  }
+
+  RecordingView view_;
+  VirtualPump pump_;
+  ClockSeededRandom random_;
+  testing::RecordingSettingsHost host_;
+  Game game_;
+  Player player_;
+  std::mt19937 chance_;
+  std::map<Int16, Int16> known_;
+  std::size_t seen_ = 0;
+  int depth_ = 0;
+  int checks_ = 0;
+  int clicks_ = 0;
+  std::vector<std::string> faults_;
+};
+
+struct WholeGameCase {
+  Int16 memorySize;
+  Player player;
+  bool practice;
+  int games;
+};
+
+void PrintTo(const WholeGameCase& c, std::ostream* out) {
+  *out << (c.practice ? "practice" : "memory ") << c.memorySize
+       << (c.player == Player::Random ? ", random player" : ", perfect player");
+}
+
+class WholeGameTest : public ::testing::TestWithParam<WholeGameCase> {};
+
+TEST_P(WholeGameTest, EverySeededGameEndsWithAResultAndKeepsItsInvariants) {
+  const WholeGameCase& c = GetParam();
+  int computerWins = 0;
+  long checks = 0;
+  for (int seed = 1; seed <= c.games; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    Session session(static_cast<unsigned>(seed * 1000 + c.memorySize), c.memorySize, c.player,
+                    c.practice);
+    ASSERT_TRUE(session.Play()) << "the game never ended";
+    checks += session.checks();
+    for (const std::string& fault : session.faults()) ADD_FAILURE() << fault;
+    if (!session.faults().empty()) return;
+
+    const GameState& state = session.game().state();
+    EXPECT_EQ(state.CardsTaken, kCardCount);
+    EXPECT_EQ(state.Scores[0] + state.Scores[1], 26);
+    EXPECT_EQ(state.PlayersTurn, 1);
+    const std::string clock = session.view().Caption(Label::Clock);
+    if (c.practice) {
+      EXPECT_EQ(state.Scores[0], 0) << "nobody plays against the practising player";
+      EXPECT_EQ(session.view().Caption(Label::Match), text::kGreatJob);
+      EXPECT_NE(clock, "00:00:00") << "a practice game's clock runs from the first click";
+      EXPECT_FALSE(session.view().timerEnabled) << "and stops at the last pair";
+    } else {
+      EXPECT_EQ(clock, "00:00:00");
+      computerWins += state.Scores[0] > state.Scores[1];
+    }
+  }
+  EXPECT_GT(checks, 100L * c.games) << "the invariants were checked after every event";
+  if (!c.practice) {
+    // Both sides really play: the computer's memory beats a player who guesses, and a player
+    // who forgets nothing beats the computer's few remembered cards.
+    if (c.player == Player::Random) {
+      EXPECT_GT(computerWins, c.games / 2);
+    } else {
+      EXPECT_LT(computerWins, c.games / 2);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeded, WholeGameTest,
+                         ::testing::Values(WholeGameCase{5, Player::Random, false, 150},
+                                           WholeGameCase{10, Player::Random, false, 150},
+                                           WholeGameCase{15, Player::Random, false, 150},
+                                           WholeGameCase{5, Player::PerfectMemory, false, 150},
+                                           WholeGameCase{10, Player::PerfectMemory, false, 150},
+                                           WholeGameCase{15, Player::PerfectMemory, false, 150},
+                                           WholeGameCase{10, Player::PerfectMemory, true, 50}),
+                         [](const auto& info) {
+                           const WholeGameCase& c = info.param;
+                           return std::string(c.practice ? "Practice" : "Memory") +
+                                  std::to_string(c.memorySize) +
+                                  (c.player == Player::Random ? "RandomPlayer" : "PerfectPlayer");
+                         });
+
+}  // namespace
+}  // namespace velmora
