@@ -60,8 +60,7 @@ class GameFixture : public ::testing::Test {
   }
 
   void Check() {
-    for (const std::string& fault :
-         CheckInvariants(game, view, {depth == 0, staleMemoryAllowed})) {
+    for (const std::string& fault : CheckInvariants(game, view, {depth == 0, staleMemoryAllowed})) {
       ADD_FAILURE() << "at " << pump.Now() << " s, depth " << depth << ": " << fault;
     }
   }

@@ -39,8 +39,8 @@ inline std::vector<std::string> CheckInvariants(Game& game, const RecordingView&
   }
   if (view.Caption(Label::PotComputer) != SignedText(state.Scores[0]) ||
       view.Caption(Label::PotPlayer) != SignedText(state.Scores[1])) {
-    fault("score labels '", view.Caption(Label::PotComputer), "' '",
-          view.Caption(Label::PotPlayer), "' for ", state.Scores[0], ":", state.Scores[1]);
+    fault("score labels '", view.Caption(Label::PotComputer), "' '", view.Caption(Label::PotPlayer),
+          "' for ", state.Scores[0], ":", state.Scores[1]);
   }
   if ((fields.GameOver != kFalse) != (state.CardsTaken == kCardCount)) {
     fault("GameOver ", fields.GameOver, " with ", state.CardsTaken, " cards taken");
@@ -109,7 +109,7 @@ inline std::vector<std::string> CheckInvariants(Game& game, const RecordingView&
         fault("CardsTurned ", fields.CardsTurned, " with FirstCardUp ", state.FirstCardUp);
       }
     } else {
-      const std::string result = state.PracticeMode != kFalse ? text::kGreatJob
+      const std::string result = state.PracticeMode != kFalse        ? text::kGreatJob
                                  : state.Scores[0] > state.Scores[1] ? text::kComputerWins
                                                                      : text::kYouWin;
       if (state.MustDeal == kFalse) fault("a finished game still open to play");
