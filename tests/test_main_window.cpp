@@ -10,12 +10,12 @@
 #include <QTest>
 #include <QTimer>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 
 #include "core/Twips.h"
 #include "engine/Game.h"
-#include "support/GameFixture.h"
+#include "support/FakeSettingsHost.h"
+#include "support/ScratchFolder.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/MainWindow.h"
@@ -28,20 +28,15 @@ namespace {
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest()
-      : directory_(std::filesystem::temp_directory_path() /
-                   ("velmora-ui-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                    std::to_string(counter_++))),
-        random_([] { return 42u; }),
+      : random_([] { return 42u; }),
         window(pump, pictures),
-        game(window, pump, random_, host_, directory_.string()) {
-    std::filesystem::create_directories(directory_);
-    std::ofstream(directory_ / "velmora.ini") << "[Deck]\nBack=3\n";
+        game(window, pump, random_, host_, folder_.Path().string()) {
+    std::ofstream(folder_ / "velmora.ini") << "[Deck]\nBack=3\n";
     window.SetEvents(&game);
     game.Form_Initialize();
     game.Form_Load();
   }
   ~MainWindowTest() override {
-    std::filesystem::remove_all(directory_);
     if (pump.Ending()) {
       // Ending leaves Qt refusing new event loops until the main loop runs once more.
       QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -57,10 +52,9 @@ class MainWindowTest : public ::testing::Test {
     return captions;
   }
 
-  static inline int counter_ = 0;
-  std::filesystem::path directory_;
+  testing::ScratchFolder folder_;
   ClockSeededRandom random_;
-  testing::RecordingSettingsHost host_;
+  testing::FakeSettingsHost host_;
 
  public:
   CardPictures pictures;
