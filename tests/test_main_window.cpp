@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <ctime>
 #include <fstream>
+#include <vector>
 
 #include "core/Twips.h"
 #include "engine/Game.h"
@@ -197,6 +198,25 @@ TEST_F(MainWindowTest, ExitDuringTheNoticeEndsAtOnceWithoutDealing) {
   EXPECT_EQ(window.LabelWidget(Label::PotPlayer)->text(), " 5");
 }
 
+TEST_F(MainWindowTest, TheTimerAdvancesThePracticeClockOnceASecond) {
+  window.ShowCentred();
+  window.SetChecked(MenuItem::Practice, true);
+  window.MenuAction("mnu_NewGame")->trigger();
+  ASSERT_EQ(game.state().PracticeMode, kTrue) << "the new game takes its mode from the check";
+  game.state().GameInProgress = kTrue;  // as the first card turned sets it
+  game.clock().StartClockDisplay();
+  QLabel* clock = window.LabelWidget(Label::Clock);
+  ASSERT_EQ(clock->text(), "00:00:01");
+  QElapsedTimer elapsed;
+  elapsed.start();
+  for (const char* next : {"00:00:02", "00:00:03"}) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clock->text() == next; }, 2500)) << next;
+    const qint64 ms = elapsed.restart();
+    EXPECT_GE(ms, 900) << next;
+    EXPECT_LE(ms, 1600) << next;
+  }
+}
+
 double ProcessCpuSeconds() {
   timespec ts{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
@@ -222,6 +242,50 @@ TEST_F(MainWindowTest, PausesHandleEventsWithoutSpinning) {
 
 namespace velmora::ui {
 namespace {
+
+// Stands in for the game: notes which slots the window reports clicked.
+class SlotClicks final : public MainEvents {
+ public:
+  void img_Cards_Click(Int16 slot) override { clicked.push_back(slot); }
+  void btn_Deal_Click() override { ++others; }
+  void Timer1_Timer() override { ++others; }
+  void Form_Unload() override { ++others; }
+  void mnu_NewGame_Click() override { ++others; }
+  void mnu_Hint_Click() override { ++others; }
+  void mnu_Exit_Click() override { ++others; }
+  void mnu_Computer_Click() override { ++others; }
+  void mnu_Practice_Click() override { ++others; }
+  void mnu_Beginner_Click() override { ++others; }
+  void mnu_Intermediate_Click() override { ++others; }
+  void mnu_Advanced_Click() override { ++others; }
+  void mnu_ChangeDeck_Click() override { ++others; }
+  void mnu_Rules_Click() override { ++others; }
+  void mnu_About_Click() override { ++others; }
+
+  std::vector<Int16> clicked;
+  int others = 0;
+};
+
+TEST(MainWindowSlotsTest, AClickOnEverySlotReachesTheHandlerWithThatSlotEvenWhenEmpty) {
+  CardPictures pictures;
+  QtEventPump pump;
+  MainWindow window(pump, pictures);
+  SlotClicks events;
+  window.SetEvents(&events);
+  window.ShowCentred();
+  for (Int16 s = 1; s <= kCardCount; ++s) window.ShowBack(s, 1);
+  window.ClearSlot(20);  // a taken card leaves its slot empty, and the slot still answers
+
+  std::vector<Int16> expected;
+  for (Int16 s = 1; s <= kCardCount; ++s) {
+    QTest::mouseClick(window.Slot(s), Qt::LeftButton);
+    expected.push_back(s);
+  }
+  QTest::mouseClick(window.Slot(20), Qt::LeftButton);
+  expected.push_back(20);
+  EXPECT_EQ(events.clicked, expected);
+  EXPECT_EQ(events.others, 0);
+}
 
 TEST_F(MainWindowTest, TheCloseBoxDuringAPauseEndsTheProgramPromptly) {
   window.ShowCentred();
