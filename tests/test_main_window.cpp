@@ -184,6 +184,22 @@ TEST_F(MainWindowTest, DealShowsTheCentredNoticeForThreeSecondsThenDeals) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST_F(MainWindowTest, EscapeDoesNotCutTheNoticeShort) {
+  window.ShowCentred();
+  bool escapeSent = false;
+  QTimer::singleShot(1000, [&] {
+    QWidget* notice = QApplication::activeModalWidget();
+    ASSERT_NE(notice, nullptr);
+    QTest::keyClick(notice, Qt::Key_Escape);
+    escapeSent = true;
+  });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QTest::mouseClick(window.DealButton(), Qt::LeftButton);
+  EXPECT_TRUE(escapeSent);
+  EXPECT_GE(elapsed.elapsed(), 3000);
+}
+
 TEST_F(MainWindowTest, ExitDuringTheNoticeEndsAtOnceWithoutDealing) {
   window.ShowCentred();
   game.state().Scores = {2, 5};
