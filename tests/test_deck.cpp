@@ -26,11 +26,18 @@ TEST(RandomIntTest, StaysInsideItsRangeAtTheEdges) {
     EXPECT_EQ(RandomInt(random, 1), 0) << draw;
   }
   random.Push(kLargestBelowOne);
-  EXPECT_EQ(RandomInt(random, 52), 51);  // a single-precision product would round up to 52
+  EXPECT_EQ(RandomInt(random, 52), 51);  // the top draw gives the last value, never 52
   random.Push(0.0f);
   EXPECT_EQ(RandomInt(random, 52), 0);
   random.Push(0.5f);
   EXPECT_EQ(RandomInt(random, 52), 26);
+
+  // Just below 41/52 the exact product is 40.9999983, which single precision rounds up to 41:
+  // only a product in double precision floors to 40.
+  const float belowEdge = 0x1.93b13ap-1f;
+  ASSERT_EQ(belowEdge * 52.0f, 41.0f) << "a single-precision product must round up here";
+  random.Push(belowEdge);
+  EXPECT_EQ(RandomInt(random, 52), 40);
 }
 
 TEST(RandomIntTest, GeneratorDrawsStayBelowOneAndReseedChangesTheSequence) {
@@ -133,12 +140,23 @@ TEST(TwipsTest, ConvertsAtTheScreensLogicalDpi) {
   EXPECT_EQ(TwipsToPixels(6960, 5880, 864, 1392, 120), (PixelRect{580, 490, 72, 116}));
 }
 
-TEST(TwipsTest, CentringRoundsTheDifferenceToEvenThenTruncatesTheHalf) {
-  EXPECT_EQ(CentredOrigin(15360, 5862), 4749);
-  EXPECT_EQ(CentredOrigin(15360, 5861), 4749);  // 9499 / 2 drops the half
-  EXPECT_EQ(CentredOrigin(1000.5, 0), 500);     // 1000.5 rounds to even 1000
-  EXPECT_EQ(CentredOrigin(1001.5, 0), 501);     // 1001.5 rounds to even 1002
-  EXPECT_EQ(CentredOrigin(1000, 1003), -1);     // -3 / 2 truncates toward zero
+// After the truncating halving, ties to even and ties away from zero always give the same
+// origin, so the rows check what can differ: rounding the difference against truncating,
+// flooring or ceiling it, and truncating the half against flooring or rounding it.
+TEST(TwipsTest, CentringRoundsTheDifferenceThenHalvesTowardZero) {
+  struct Row {
+    double screen, outer;
+    int origin;
+  };
+  const Row rows[] = {
+      {15360, 5861, 4749},  // 9499 / 2 drops the half; rounding it would give 4750
+      {1001.5, 0, 501},     // 1001.5 rounds to 1002; truncated or floored it would give 500
+      {0, 1001.5, -501},    // -1001.5 rounds to -1002; truncated or ceiled it would give -500
+      {1000, 1003, -1},     // -3 / 2 truncates toward zero; flooring would give -2
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(CentredOrigin(row.screen, row.outer), row.origin) << row.screen << " - " << row.outer;
+  }
 }
 
 }  // namespace

@@ -89,17 +89,14 @@ TEST_F(LifecycleTest, StartUpDealsAPlayableGameAgainstTheComputer) {
   EXPECT_EQ(game.state().PracticeMode, kFalse);
   EXPECT_TRUE(view.messages.empty());
   EXPECT_TRUE(view.opened.empty());
-  EXPECT_EQ(host.beeps, 0);
+  EXPECT_TRUE(host.events.empty());
 }
 
 TEST_F(LifecycleTest, MissingSettingsEndTheProgramBeforeTheWindowLoads) {
   EXPECT_THROW(game.Form_Initialize(), ProgramEnd);
-  EXPECT_EQ(host.beeps, 1);
-  ASSERT_EQ(host.fatal.size(), 1u);
-  EXPECT_EQ(host.fatal[0].prompt, "A file is missing or corrupted!");
-  EXPECT_EQ(host.fatal[0].title, "Error - 15");
+  EXPECT_EQ(host.events, testing::kFatalSettingsEvents);
   EXPECT_EQ(view.board[1], SlotPicture{});
-  EXPECT_FALSE(std::filesystem::exists(directory_ / "velmora.ini"));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "velmora.ini"));
 }
 
 TEST_F(LifecycleTest, NewGameMidGameStartsAgainAtOnceKeepingLevelAndBack) {

@@ -10,12 +10,13 @@
 #include <QTest>
 #include <QTimer>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "core/Twips.h"
 #include "engine/Game.h"
-#include "support/GameFixture.h"
+#include "support/FakeSettingsHost.h"
+#include "support/ScratchFolder.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/MainWindow.h"
@@ -28,20 +29,15 @@ namespace {
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest()
-      : directory_(std::filesystem::temp_directory_path() /
-                   ("velmora-ui-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                    std::to_string(counter_++))),
-        random_([] { return 42u; }),
+      : random_([] { return 42u; }),
         window(pump, pictures),
-        game(window, pump, random_, host_, directory_.string()) {
-    std::filesystem::create_directories(directory_);
-    std::ofstream(directory_ / "velmora.ini") << "[Deck]\nBack=3\n";
+        game(window, pump, random_, host_, folder_.Path().string()) {
+    std::ofstream(folder_ / "velmora.ini") << "[Deck]\nBack=3\n";
     window.SetEvents(&game);
     game.Form_Initialize();
     game.Form_Load();
   }
   ~MainWindowTest() override {
-    std::filesystem::remove_all(directory_);
     if (pump.Ending()) {
       // Ending leaves Qt refusing new event loops until the main loop runs once more.
       QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -57,10 +53,9 @@ class MainWindowTest : public ::testing::Test {
     return captions;
   }
 
-  static inline int counter_ = 0;
-  std::filesystem::path directory_;
+  testing::ScratchFolder folder_;
   ClockSeededRandom random_;
-  testing::RecordingSettingsHost host_;
+  testing::FakeSettingsHost host_;
 
  public:
   CardPictures pictures;
@@ -189,6 +184,22 @@ TEST_F(MainWindowTest, DealShowsTheCentredNoticeForThreeSecondsThenDeals) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+TEST_F(MainWindowTest, EscapeDoesNotCutTheNoticeShort) {
+  window.ShowCentred();
+  bool escapeSent = false;
+  QTimer::singleShot(1000, [&] {
+    QWidget* notice = QApplication::activeModalWidget();
+    ASSERT_NE(notice, nullptr);
+    QTest::keyClick(notice, Qt::Key_Escape);
+    escapeSent = true;
+  });
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QTest::mouseClick(window.DealButton(), Qt::LeftButton);
+  EXPECT_TRUE(escapeSent);
+  EXPECT_GE(elapsed.elapsed(), 3000);
+}
+
 TEST_F(MainWindowTest, ExitDuringTheNoticeEndsAtOnceWithoutDealing) {
   window.ShowCentred();
   game.state().Scores = {2, 5};
@@ -201,6 +212,25 @@ TEST_F(MainWindowTest, ExitDuringTheNoticeEndsAtOnceWithoutDealing) {
   EXPECT_TRUE(pump.Ending());
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.LabelWidget(Label::PotPlayer)->text(), " 5");
+}
+
+TEST_F(MainWindowTest, TheTimerAdvancesThePracticeClockOnceASecond) {
+  window.ShowCentred();
+  window.SetChecked(MenuItem::Practice, true);
+  window.MenuAction("mnu_NewGame")->trigger();
+  ASSERT_EQ(game.state().PracticeMode, kTrue) << "the new game takes its mode from the check";
+  game.state().GameInProgress = kTrue;  // as the first card turned sets it
+  game.clock().StartClockDisplay();
+  QLabel* clock = window.LabelWidget(Label::Clock);
+  ASSERT_EQ(clock->text(), "00:00:01");
+  QElapsedTimer elapsed;
+  elapsed.start();
+  for (const char* next : {"00:00:02", "00:00:03"}) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clock->text() == next; }, 2500)) << next;
+    const qint64 ms = elapsed.restart();
+    EXPECT_GE(ms, 900) << next;
+    EXPECT_LE(ms, 1600) << next;
+  }
 }
 
 double ProcessCpuSeconds() {
@@ -228,6 +258,50 @@ TEST_F(MainWindowTest, PausesHandleEventsWithoutSpinning) {
 
 namespace velmora::ui {
 namespace {
+
+// Stands in for the game: notes which slots the window reports clicked.
+class SlotClicks final : public MainEvents {
+ public:
+  void img_Cards_Click(Int16 slot) override { clicked.push_back(slot); }
+  void btn_Deal_Click() override { ++others; }
+  void Timer1_Timer() override { ++others; }
+  void Form_Unload() override { ++others; }
+  void mnu_NewGame_Click() override { ++others; }
+  void mnu_Hint_Click() override { ++others; }
+  void mnu_Exit_Click() override { ++others; }
+  void mnu_Computer_Click() override { ++others; }
+  void mnu_Practice_Click() override { ++others; }
+  void mnu_Beginner_Click() override { ++others; }
+  void mnu_Intermediate_Click() override { ++others; }
+  void mnu_Advanced_Click() override { ++others; }
+  void mnu_ChangeDeck_Click() override { ++others; }
+  void mnu_Rules_Click() override { ++others; }
+  void mnu_About_Click() override { ++others; }
+
+  std::vector<Int16> clicked;
+  int others = 0;
+};
+
+TEST(MainWindowSlotsTest, AClickOnEverySlotReachesTheHandlerWithThatSlotEvenWhenEmpty) {
+  CardPictures pictures;
+  QtEventPump pump;
+  MainWindow window(pump, pictures);
+  SlotClicks events;
+  window.SetEvents(&events);
+  window.ShowCentred();
+  for (Int16 s = 1; s <= kCardCount; ++s) window.ShowBack(s, 1);
+  window.ClearSlot(20);  // a taken card leaves its slot empty, and the slot still answers
+
+  std::vector<Int16> expected;
+  for (Int16 s = 1; s <= kCardCount; ++s) {
+    QTest::mouseClick(window.Slot(s), Qt::LeftButton);
+    expected.push_back(s);
+  }
+  QTest::mouseClick(window.Slot(20), Qt::LeftButton);
+  expected.push_back(20);
+  EXPECT_EQ(events.clicked, expected);
+  EXPECT_EQ(events.others, 0);
+}
 
 TEST_F(MainWindowTest, TheCloseBoxDuringAPauseEndsTheProgramPromptly) {
   window.ShowCentred();

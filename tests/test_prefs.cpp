@@ -14,22 +14,15 @@
 #include "prefs/Ini.h"
 #include "prefs/LenientNumber.h"
 #include "prefs/ProfileFile.h"
+#include "support/FakeSettingsHost.h"
+#include "support/ScratchFolder.h"
 
 namespace velmora {
 namespace {
 namespace fs = std::filesystem;
 
-class RecordingHost : public SettingsHost {
- public:
-  void Beep() override { events.push_back("beep"); }
-  void ShowFatalError(std::string_view prompt, std::string_view title) override {
-    events.push_back("box " + std::string(prompt) + " | " + std::string(title));
-  }
-  std::vector<std::string> events;
-};
-
-const std::vector<std::string> kFatalEvents = {"beep",
-                                               "box A file is missing or corrupted! | Error - 15"};
+using testing::FakeSettingsHost;
+using testing::kFatalSettingsEvents;
 
 std::optional<std::string> Slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -46,27 +39,18 @@ void Spill(const fs::path& path, const std::string& bytes) {
 // A fresh directory per test, holding the settings file and nothing else.
 class PrefsFileTest : public ::testing::Test {
  protected:
-  PrefsFileTest() {
-    static int serial = 0;
-    dir_ = fs::temp_directory_path() /
-           ("velmora-prefs-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    fs::remove_all(dir_);
-    fs::create_directory(dir_);
-    ini_.SetIniPath(dir_.string());
-  }
-  ~PrefsFileTest() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
-  fs::path File() const { return dir_ / "velmora.ini"; }
+  PrefsFileTest() { ini_.SetIniPath(folder_.Path().string()); }
+  fs::path File() const { return folder_ / "velmora.ini"; }
   std::vector<std::string> DirectoryListing() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder_.Path())) {
+      names.push_back(entry.path().filename());
+    }
     return names;
   }
 
-  fs::path dir_;
-  RecordingHost host_;
+  testing::ScratchFolder folder_;
+  FakeSettingsHost host_;
   Ini ini_{host_};
 };
 
@@ -98,7 +82,7 @@ TEST_P(ReadDeckBackTest, GivesBackOrEndsProgram) {
       EXPECT_EQ(end.exitCode, 1);
     }
     EXPECT_EQ(back, -7);
-    EXPECT_EQ(host_.events, kFatalEvents);
+    EXPECT_EQ(host_.events, kFatalSettingsEvents);
   }
   EXPECT_EQ(Slurp(File()), c.file);  // reading never writes
 }
@@ -124,6 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"MissingKey", "[Deck]\nFront=7\n", 0},
         ReadCase{"MissingSection", "Back=7\n[Other]\nBack=7\n", 0},
         ReadCase{"OtherSectionOnly", "[Cards]\nBack=7\n[Deck]\nSize=3\n", 0},
+        ReadCase{"BackOnlyInOtherSection", "[Other]\nBack=5\n", 0},
+        ReadCase{"OtherSectionBeforeDeck", "[Other]\nBack=5\n[Deck]\nBack=7\n", 7},
+        ReadCase{"OtherSectionAfterDeck", "[Deck]\nSize=3\n[Other]\nBack=5\n", 0},
         ReadCase{"MissingFile", std::nullopt, 0}, ReadCase{"EmptyFile", "", 0},
         ReadCase{"HalfUp", "[Deck]\nBack=7.5", 8}, ReadCase{"HalfDown", "[Deck]\nBack=6.5", 6},
         ReadCase{"HalfToTwelve", "[Deck]\nBack=12.5", 12},
@@ -193,7 +180,7 @@ TEST_F(PrefsFileTest, ReadOnlyFileCostsOneBeepPerWrite) {
 }
 
 TEST_F(PrefsFileTest, ReadOnlyDirectoryCostsBeep) {
-  fs::permissions(dir_, fs::perms(0555));
+  fs::permissions(folder_.Path(), fs::perms(0555));
   ini_.WriteDeckBack(4);
   EXPECT_EQ(host_.events, std::vector<std::string>{"beep"});
   EXPECT_TRUE(DirectoryListing().empty());
@@ -215,16 +202,16 @@ TEST_F(PrefsFileTest, InterruptedWriteLeavesOldFileAndNoTemporary) {
 }
 
 TEST_F(PrefsFileTest, WriteThroughSymlinkUpdatesTarget) {
-  fs::create_directory(dir_ / "real");
-  Spill(dir_ / "real" / "velmora.ini", "[Deck]\nBack=3\n");
+  fs::create_directory(folder_ / "real");
+  Spill(folder_ / "real" / "velmora.ini", "[Deck]\nBack=3\n");
   fs::create_symlink("real/velmora.ini", File());
   ini_.WriteDeckBack(9);
   EXPECT_TRUE(fs::is_symlink(File()));
-  EXPECT_EQ(Slurp(dir_ / "real" / "velmora.ini"), "[Deck]\nBack= 9\n");
+  EXPECT_EQ(Slurp(folder_ / "real" / "velmora.ini"), "[Deck]\nBack= 9\n");
 }
 
 TEST(IniPath, KeepsGivenDirectoryAsItIs) {
-  RecordingHost host;
+  FakeSettingsHost host;
   Ini ini(host);
   for (auto [dir, path] : {std::pair<const char*, const char*>{"/a/b", "/a/b/velmora.ini"},
                            {"/a/", "/a//velmora.ini"},
@@ -235,7 +222,7 @@ TEST(IniPath, KeepsGivenDirectoryAsItIs) {
 }
 
 TEST(IniPath, UsesDirectoryOfRunningProgram) {
-  RecordingHost host;
+  FakeSettingsHost host;
   Ini ini(host);
   ini.SetIniPath();
   const fs::path path = ini.IniPath();

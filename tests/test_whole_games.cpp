@@ -130,7 +130,7 @@ class Session {
   RecordingView view_;
   VirtualPump pump_;
   ClockSeededRandom random_;
-  testing::RecordingSettingsHost host_;
+  testing::FakeSettingsHost host_;
   Game game_;
   Player player_;
   std::mt19937 chance_;

@@ -1,9 +1,14 @@
 # Debian packages the game needs, and a helper that installs the missing ones.
-# Sourced by play.sh and test.sh.
+# Sourced by play.sh, test.sh and bench.sh.
 
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  fonts-liberation2)
-TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xauth)
+# Compiler, CMake with make, Qt's headers and tools (moc, rcc), the OpenGL headers Qt's GUI
+# module asks CMake for, and the sans-serif faces built into the game.
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
+# GoogleTest alone: no test uses GMock, and the widget tests run on Qt's offscreen platform,
+# which comes with Qt's GUI library, so they need no X server.
+TEST_PACKAGES=(libgtest-dev)
+# Only for the timings in bench/.
+BENCH_PACKAGES=(libbenchmark-dev)
 
 ensure_packages() {
   local missing=()

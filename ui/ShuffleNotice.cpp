@@ -1,5 +1,6 @@
 #include "ui/ShuffleNotice.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "ui/CardPictures.h"
@@ -45,6 +46,15 @@ void ShuffleNotice::showEvent(QShowEvent* event) {
   CentreOnScreen(*this);
   // Counted from the moment the notice shows: no window manager is needed to give it focus.
   wait_.start();
+}
+
+void ShuffleNotice::keyPressEvent(QKeyEvent* event) {
+  // A dialog takes Esc as Cancel and would close at once; the notice stays its full time.
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 }  // namespace velmora::ui

@@ -8,7 +8,7 @@ namespace velmora::ui {
 class CardPictures;
 
 // The "Shuffling" notice: a small modal window that closes itself three seconds after it is
-// shown.
+// shown. It has no buttons and ignores Esc; its close box still ends it early.
 class ShuffleNotice final : public QDialog {
   Q_OBJECT
  public:
@@ -18,6 +18,7 @@ class ShuffleNotice final : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QTimer wait_;

@@ -2,44 +2,28 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "engine/Game.h"
+#include "support/FakeSettingsHost.h"
 #include "support/Invariants.h"
 #include "support/RecordingView.h"
+#include "support/ScratchFolder.h"
 #include "support/ScriptedRandom.h"
 #include "support/VirtualPump.h"
 
 namespace velmora::testing {
 
-class RecordingSettingsHost final : public SettingsHost {
- public:
-  void Beep() override { ++beeps; }
-  void ShowFatalError(std::string_view prompt, std::string_view title) override {
-    fatal.push_back({std::string(prompt), 16, std::string(title)});
-  }
-  int beeps = 0;
-  std::vector<Message> fatal;
-};
-
 // A game wired to a recording view, a virtual clock and a settings file in a fresh directory.
 class GameFixture : public ::testing::Test {
  protected:
-  GameFixture()
-      : directory_(std::filesystem::temp_directory_path() /
-                   ("velmora-test-" + std::to_string(std::random_device{}()))),
-        random(0.0f),
-        game(view, pump, random, host, directory_.string()) {
-    std::filesystem::create_directories(directory_);
+  GameFixture() : random(0.0f), game(view, pump, random, host, folder_.Path().string()) {
     view.clock = [this] { return pump.Now(); };
   }
-  ~GameFixture() override { std::filesystem::remove_all(directory_); }
 
   void WriteSettings(const std::string& contents) {
-    std::ofstream(directory_ / "velmora.ini", std::ios::binary) << contents;
+    std::ofstream(folder_ / "velmora.ini", std::ios::binary) << contents;
   }
 
   // Starts the game as the program does: settings first, then the window's load.
@@ -65,11 +49,11 @@ class GameFixture : public ::testing::Test {
     }
   }
 
-  std::filesystem::path directory_;
+  ScratchFolder folder_;
   RecordingView view;
   VirtualPump pump;
   ScriptedRandom random;
-  RecordingSettingsHost host;
+  FakeSettingsHost host;
   Game game;
   int unwound = 0;
   int depth = 0;  // handlers running, the outer ones paused
