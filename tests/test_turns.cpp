@@ -391,7 +391,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A level lowered and raised again: an entry hidden meanwhile keeps the slot of a card that
 // was taken. The computer must not pair with a card that has left the board.
 TEST_F(TurnTest, ARememberedCardThatWasTakenIsNeverUsedAsAPartner) {
-  staleMemoryAllowed = true;
+  hiddenAbove = 5;  // Beginner hides entries 6 and up for a while
   auto& state = game.state();
   state.MemorySize = 15;
   for (int i = 1; i <= 5; ++i)

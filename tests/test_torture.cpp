@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/Harness.h"
+
+// Random play against the whole game: clicks on any slot at any moment, every menu command,
+// Deal and Exit, with the clock ticking, and the invariants checked after every event. A
+// failing session is cut down to the fewest actions that still fail, and printed with its seed.
+//
+// More sessions, e.g. a long run before a release:
+//   VELMORA_TORTURE_SESSIONS=100000 build/tests/velmora_logic_tests --gtest_filter='Torture*'
+// One session again: VELMORA_TORTURE_FIRST=<seed> VELMORA_TORTURE_SESSIONS=1 (same filter).
+
+namespace velmora {
+namespace {
+
+using testing::Harness;
+
+enum class Act {
+  Click,
+  NewGame,
+  Deal,
+  Hint,
+  Computer,
+  Practice,
+  Beginner,
+  Intermediate,
+  Advanced,
+  ChangeDeck,
+  Rules,
+  About,
+  Exit,
+};
+
+const char* Name(Act act) {
+  static const char* const kNames[] = {
+      "click",        "New Game", "Deal",        "Hint",        "Computer", "Practice", "Beginner",
+      "Intermediate", "Advanced", "Change Deck", "How To Play", "About",    "Exit"};
+  return kNames[static_cast<int>(act)];
+}
+
+struct Action {
+  double time;  // seconds from the start of the session
+  Act act;
+  Int16 slot;  // for clicks: any slot, face down, face up or taken
+};
+
+std::vector<Action> Generate(std::uint64_t seed, int count) {
+  std::mt19937_64 chance(seed);
+  // Mostly clicks; commands now and then; Exit rarely, since it ends the session.
+  const std::vector<double> weights = {75, 3, 2, 4, 1.5, 1.5, 1, 1, 1, 2, 1, 1, 0.1};
+  std::discrete_distribution<int> pickAct(weights.begin(), weights.end());
+  std::uniform_int_distribution<int> pickSlot(1, kCardCount);
+  std::bernoulli_distribution burst(0.4);  // several actions inside one pause
+  std::vector<Action> actions;
+  double time = 0.0;
+  for (int i = 0; i < count; ++i) {
+    time += burst(chance) ? std::uniform_real_distribution<double>(0.0, 0.2)(chance)
+                          : std::uniform_real_distribution<double>(0.0, 5.0)(chance);
+    actions.push_back({time, static_cast<Act>(pickAct(chance)), Int16(pickSlot(chance))});
+  }
+  return actions;
+}
+
+// Plays the actions at their moments on a fresh game; returns the first broken invariant.
+std::string Replay(std::uint64_t seed, const std::vector<Action>& actions) {
+  Harness harness(seed);
+  Game& game = harness.game();
+  for (const Action& action : actions) {
+    harness.pump().At(action.time, [&harness, &game, action] {
+      switch (action.act) {
+        case Act::Click:
+          harness.User([&] { game.img_Cards_Click(action.slot); });
+          break;
+        case Act::NewGame:
+          if (harness.User([&] { game.mnu_NewGame_Click(); })) harness.NoteReset();
+          break;
+        case Act::Deal:
+          if (harness.User([&] { game.btn_Deal_Click(); })) harness.NoteReset();
+          break;
+        case Act::Hint:
+          harness.User([&] { game.mnu_Hint_Click(); });
+          break;
+        case Act::Computer:
+          harness.User([&] { game.mnu_Computer_Click(); });
+          break;
+        case Act::Practice:
+          harness.User([&] { game.mnu_Practice_Click(); });
+          break;
+        case Act::Beginner:
+          if (harness.User([&] { game.mnu_Beginner_Click(); })) harness.NoteLevelChange();
+          break;
+        case Act::Intermediate:
+          if (harness.User([&] { game.mnu_Intermediate_Click(); })) harness.NoteLevelChange();
+          break;
+        case Act::Advanced:
+          if (harness.User([&] { game.mnu_Advanced_Click(); })) harness.NoteLevelChange();
+          break;
+        case Act::ChangeDeck:
+          harness.User([&] { game.mnu_ChangeDeck_Click(); });
+          break;
+        case Act::Rules:
+          harness.User([&] { game.mnu_Rules_Click(); });
+          break;
+        case Act::About:
+          harness.User([&] { game.mnu_About_Click(); });
+          break;
+        case Act::Exit:
+          harness.User([&] { game.mnu_Exit_Click(); });
+          break;
+      }
+    });
+  }
+  harness.StartTicking();
+  const double end = actions.empty() ? 60.0 : actions.back().time + 60.0;
+  harness.pump().RunUntil(end);
+  return harness.faults().empty() ? std::string() : harness.faults().front();
+}
+
+// Cuts the actions down while the session still fails: ever smaller chunks are dropped, the
+// others keep their moments, so a click stays inside the pause it fell into.
+std::vector<Action> Shrink(std::uint64_t seed, std::vector<Action> actions) {
+  for (std::size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
+    for (std::size_t start = 0; start < actions.size();) {
+      std::vector<Action> fewer(actions.begin(), actions.begin() + std::ptrdiff_t(start));
+      fewer.insert(fewer.end(),
+                   actions.begin() + std::ptrdiff_t(std::min(start + chunk, actions.size())),
+                   actions.end());
+      if (!Replay(seed, fewer).empty()) {
+        actions = std::move(fewer);
+      } else {
+        start += chunk;
+      }
+    }
+  }
+  return actions;
+}
+
+std::string Listing(const std::vector<Action>& actions) {
+  std::ostringstream out;
+  for (const Action& action : actions) {
+    out << "\n  t=" << action.time << " " << Name(action.act);
+    if (action.act == Act::Click) out << " slot " << action.slot;
+  }
+  return out.str();
+}
+
+long Setting(const char* name, long fallback) {
+  const char* text = std::getenv(name);
+  return text != nullptr ? std::strtol(text, nullptr, 10) : fallback;
+}
+
+// Four shards, so that ctest can run them side by side.
+class TortureTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(TortureTest, NoSequenceOfActionsBreaksTheGame) {
+  constexpr int kShards = 4;
+  const long sessions = Setting("VELMORA_TORTURE_SESSIONS", 2000);
+  const long first = Setting("VELMORA_TORTURE_FIRST", 1);
+  const int count = static_cast<int>(Setting("VELMORA_TORTURE_ACTIONS", 500));
+  long played = 0;
+  for (long n = GetParam(); n < sessions; n += kShards) {
+    const auto seed = static_cast<std::uint64_t>(first + n);
+    const std::vector<Action> actions = Generate(seed, count);
+    const std::string fault = Replay(seed, actions);
+    ++played;
+    if (!fault.empty()) {
+      const std::vector<Action> shortest = Shrink(seed, actions);
+      FAIL() << "seed " << seed << ": " << fault << "\nshortest failing actions ("
+             << shortest.size() << " of " << actions.size()
+             << "), which gives: " << Replay(seed, shortest) << Listing(shortest);
+    }
+  }
+  EXPECT_GE(played, (sessions - GetParam()) / kShards);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, TortureTest, ::testing::Range(0, 4));
+
+}  // namespace
+}  // namespace velmora
