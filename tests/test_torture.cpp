@@ -21,39 +21,41 @@ namespace {
 
 using testing::Harness;
 
-enum class Act {
-  Click,
-  NewGame,
-  Deal,
-  Hint,
-  Computer,
-  Practice,
-  Beginner,
-  Intermediate,
-  Advanced,
-  ChangeDeck,
-  Rules,
-  About,
-  Exit,
+// What a session can do besides clicking: every menu command, Deal and Exit.
+struct Command {
+  const char* name;
+  void (MainEvents::*handler)();
+  enum Effect { None, Reset, Level } effect = None;
+  double weight;  // against 75 for a click
 };
 
-const char* Name(Act act) {
-  static const char* const kNames[] = {
-      "click",        "New Game", "Deal",        "Hint",        "Computer", "Practice", "Beginner",
-      "Intermediate", "Advanced", "Change Deck", "How To Play", "About",    "Exit"};
-  return kNames[static_cast<int>(act)];
-}
+const Command kCommands[] = {
+    {"New Game", &MainEvents::mnu_NewGame_Click, Command::Reset, 3},
+    {"Deal", &MainEvents::btn_Deal_Click, Command::Reset, 2},
+    {"Hint", &MainEvents::mnu_Hint_Click, Command::None, 4},
+    {"Computer", &MainEvents::mnu_Computer_Click, Command::None, 1.5},
+    {"Practice", &MainEvents::mnu_Practice_Click, Command::None, 1.5},
+    {"Beginner", &MainEvents::mnu_Beginner_Click, Command::Level, 1},
+    {"Intermediate", &MainEvents::mnu_Intermediate_Click, Command::Level, 1},
+    {"Advanced", &MainEvents::mnu_Advanced_Click, Command::Level, 1},
+    {"Change Deck", &MainEvents::mnu_ChangeDeck_Click, Command::None, 2},
+    {"How To Play", &MainEvents::mnu_Rules_Click, Command::None, 1},
+    {"About", &MainEvents::mnu_About_Click, Command::None, 1},
+    // Rare, since it ends the session.
+    {"Exit", &MainEvents::mnu_Exit_Click, Command::None, 0.1},
+};
+constexpr int kClick = -1;
 
 struct Action {
   double time;  // seconds from the start of the session
-  Act act;
-  Int16 slot;  // for clicks: any slot, face down, face up or taken
+  int command;  // kClick, or an index into kCommands
+  Int16 slot;   // for clicks: any slot, face down, face up or taken
 };
 
 std::vector<Action> Generate(std::uint64_t seed, int count) {
   std::mt19937_64 chance(seed);
-  // Mostly clicks; commands now and then; Exit rarely, since it ends the session.
-  const std::vector<double> weights = {75, 3, 2, 4, 1.5, 1.5, 1, 1, 1, 2, 1, 1, 0.1};
+  std::vector<double> weights = {75};  // mostly clicks
+  for (const Command& command : kCommands) weights.push_back(command.weight);
   std::discrete_distribution<int> pickAct(weights.begin(), weights.end());
   std::uniform_int_distribution<int> pickSlot(1, kCardCount);
   std::bernoulli_distribution burst(0.4);  // several actions inside one pause
@@ -62,7 +64,7 @@ std::vector<Action> Generate(std::uint64_t seed, int count) {
   for (int i = 0; i < count; ++i) {
     time += burst(chance) ? std::uniform_real_distribution<double>(0.0, 0.2)(chance)
                           : std::uniform_real_distribution<double>(0.0, 5.0)(chance);
-    actions.push_back({time, static_cast<Act>(pickAct(chance)), Int16(pickSlot(chance))});
+    actions.push_back({time, pickAct(chance) - 1, Int16(pickSlot(chance))});
   }
   return actions;
 }
@@ -73,47 +75,14 @@ std::string Replay(std::uint64_t seed, const std::vector<Action>& actions) {
   Game& game = harness.game();
   for (const Action& action : actions) {
     harness.pump().At(action.time, [&harness, &game, action] {
-      switch (action.act) {
-        case Act::Click:
-          harness.User([&] { game.img_Cards_Click(action.slot); });
-          break;
-        case Act::NewGame:
-          if (harness.User([&] { game.mnu_NewGame_Click(); })) harness.NoteReset();
-          break;
-        case Act::Deal:
-          if (harness.User([&] { game.btn_Deal_Click(); })) harness.NoteReset();
-          break;
-        case Act::Hint:
-          harness.User([&] { game.mnu_Hint_Click(); });
-          break;
-        case Act::Computer:
-          harness.User([&] { game.mnu_Computer_Click(); });
-          break;
-        case Act::Practice:
-          harness.User([&] { game.mnu_Practice_Click(); });
-          break;
-        case Act::Beginner:
-          if (harness.User([&] { game.mnu_Beginner_Click(); })) harness.NoteLevelChange();
-          break;
-        case Act::Intermediate:
-          if (harness.User([&] { game.mnu_Intermediate_Click(); })) harness.NoteLevelChange();
-          break;
-        case Act::Advanced:
-          if (harness.User([&] { game.mnu_Advanced_Click(); })) harness.NoteLevelChange();
-          break;
-        case Act::ChangeDeck:
-          harness.User([&] { game.mnu_ChangeDeck_Click(); });
-          break;
-        case Act::Rules:
-          harness.User([&] { game.mnu_Rules_Click(); });
-          break;
-        case Act::About:
-          harness.User([&] { game.mnu_About_Click(); });
-          break;
-        case Act::Exit:
-          harness.User([&] { game.mnu_Exit_Click(); });
-          break;
+      if (action.command == kClick) {
+        harness.User([&] { game.img_Cards_Click(action.slot); });
+        return;
       }
+      const Command& command = kCommands[action.command];
+      if (!harness.User([&] { (game.*command.handler)(); })) return;
+      if (command.effect == Command::Reset) harness.NoteReset();
+      if (command.effect == Command::Level) harness.NoteLevelChange();
     });
   }
   harness.StartTicking();
@@ -144,8 +113,12 @@ std::vector<Action> Shrink(std::uint64_t seed, std::vector<Action> actions) {
 std::string Listing(const std::vector<Action>& actions) {
   std::ostringstream out;
   for (const Action& action : actions) {
-    out << "\n  t=" << action.time << " " << Name(action.act);
-    if (action.act == Act::Click) out << " slot " << action.slot;
+    out << "\n  t=" << action.time << " ";
+    if (action.command == kClick) {
+      out << "click slot " << action.slot;
+    } else {
+      out << kCommands[action.command].name;
+    }
   }
   return out.str();
 }
