@@ -5,7 +5,8 @@
 # module asks CMake for, and the sans-serif faces built into the game.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
 # GoogleTest alone: no test uses GMock, and the widget tests run on Qt's offscreen platform,
-# which comes with Qt's GUI library, so they need no X server.
+# which comes with Qt's GUI library, so they need no X server. The sanitizer pass needs nothing
+# more: g++ brings gcc's AddressSanitizer and UndefinedBehaviorSanitizer runtimes.
 TEST_PACKAGES=(libgtest-dev)
 # Only for the timings in bench/.
 BENCH_PACKAGES=(libbenchmark-dev)
