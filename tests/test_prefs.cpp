@@ -124,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"HexBeyond16Bits", "[Deck]\nBack=&H10001", 0},
         ReadCase{"DuplicateKey", "[Deck]\nBack=4\nBack=9\n", 4},
         ReadCase{"DuplicateKeyFirstEmpty", "[Deck]\nBack=\nBack=9\n", 0},
-        ReadCase{"DuplicateSection", "[Deck]\nSize=1\n[Deck]\nBack=6\n", 6},
+        ReadCase{"DuplicateSection", "[Deck]\nSize=1\n[Deck]\nBack=6\n", 0},
+        ReadCase{"DuplicateSectionAfterOther", "[Deck]\n[Other]\nBack=5\n[DECK]\nBack=6\n", 0},
         ReadCase{"LineWithoutEquals", "[Deck]\nBack 9\nBack=3\n", 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -266,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"AddSection", "; c\r\n[B]\r\nX=1\n", "; c\r\n[B]\r\nX=1\n[Deck]\r\nBack= 12\r\n"},
         SetCase{"AddSectionWithoutLineEnd", "[B]\nX=1", "[B]\nX=1\n[Deck]\nBack= 12\n"},
         SetCase{"KeyInSecondSection", "[Deck]\nA=1\n[Deck]\nBack=2\n",
-                "[Deck]\nA=1\n[Deck]\nBack= 12\n"},
+                "[Deck]\nA=1\nBack= 12\n[Deck]\nBack=2\n"},
         SetCase{"KeyOnlyBeforeSections", "Back=1\n[Deck]\n", "Back=1\n[Deck]\nBack= 12\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
