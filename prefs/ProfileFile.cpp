@@ -70,6 +70,16 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
+// A value in a matching pair of double or single quotes is meant without them; a lone or
+// mismatched quote is part of the value.
+std::string_view Unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
 // Where a key stands in the contents. Only the first section of the name is searched, by the
 // reader and the writer alike, so a write lands where the next read looks.
 struct Place {
@@ -167,7 +177,8 @@ std::string GetProfileString(std::string_view contents, std::string_view section
   if (bufferSize == 0) return {};
   const Place place = Locate(contents, section, key);
   if (!place.keyFound) return {};
-  return std::string(place.key.value.substr(0, bufferSize - 1));
+  // The quotes belong to the whole value, so they go before the cut.
+  return std::string(Unquote(place.key.value).substr(0, bufferSize - 1));
 }
 
 std::string SetProfileString(std::string_view contents, std::string_view section,

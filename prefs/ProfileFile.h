@@ -17,14 +17,16 @@ namespace velmora {
 // Removes leading and trailing spaces and tabs.
 std::string_view TrimBlanks(std::string_view text);
 
-// The value of the key, without surrounding blanks, cut to bufferSize - 1 characters;
-// empty when the section or key is missing or the value is empty.
+// The value of the key, without surrounding blanks and then without a matching pair of double
+// or single quotes around it, cut to bufferSize - 1 characters; empty when the section or
+// key is missing or the value is empty.
 std::string GetProfileString(std::string_view contents, std::string_view section,
                              std::string_view key, std::size_t bufferSize = 50);
 
 // The contents with the key set to the value. Only the key's line changes; a missing key is
 // added after the last non-blank line of the section, a missing section at the end. Every
 // other byte stays as it was; new lines take the file's first line ending ("\n" if none).
+// The value is written as given, so one in matching quotes reads back without them.
 std::string SetProfileString(std::string_view contents, std::string_view section,
                              std::string_view key, std::string_view value);
 

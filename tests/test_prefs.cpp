@@ -126,7 +126,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"DuplicateKeyFirstEmpty", "[Deck]\nBack=\nBack=9\n", 0},
         ReadCase{"DuplicateSection", "[Deck]\nSize=1\n[Deck]\nBack=6\n", 0},
         ReadCase{"DuplicateSectionAfterOther", "[Deck]\n[Other]\nBack=5\n[DECK]\nBack=6\n", 0},
-        ReadCase{"LineWithoutEquals", "[Deck]\nBack 9\nBack=3\n", 3}),
+        ReadCase{"LineWithoutEquals", "[Deck]\nBack 9\nBack=3\n", 3},
+        ReadCase{"DoubleQuotes", "[Deck]\nBack=\"7\"", 7},
+        ReadCase{"SingleQuotes", "[Deck]\nBack='7'", 7},
+        ReadCase{"QuotesWithinBlanks", "[Deck]\nBack = \" 7 \" \n", 7},
+        ReadCase{"LoneQuote", "[Deck]\nBack=\"7", 0},
+        ReadCase{"MismatchedQuotes", "[Deck]\nBack='7\"", 0},
+        ReadCase{"QuotedThenCut", "[Deck]\nBack=\"" + kLongZeros + "\"", 12}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrefsFileTest, ReadIniValueUsesModuleNamesAndTrimsAfterCut) {
