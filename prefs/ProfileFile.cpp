@@ -52,9 +52,10 @@ Entry ParseLine(std::string_view text) {
   const std::string_view line = TrimBlanks(text);
   if (line.empty() || line[0] == ';') return {};
   if (line[0] == '[') {
+    // Without its "]" the line still names a section: the rest of the line.
     const std::size_t close = line.find(']');
-    if (close == std::string_view::npos) return {};
-    return {Entry::Section, TrimBlanks(line.substr(1, close - 1)), {}};
+    const std::size_t length = close == std::string_view::npos ? close : close - 1;
+    return {Entry::Section, TrimBlanks(line.substr(1, length)), {}};
   }
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return {};

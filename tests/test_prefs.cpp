@@ -132,7 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"QuotesWithinBlanks", "[Deck]\nBack = \" 7 \" \n", 7},
         ReadCase{"LoneQuote", "[Deck]\nBack=\"7", 0},
         ReadCase{"MismatchedQuotes", "[Deck]\nBack='7\"", 0},
-        ReadCase{"QuotedThenCut", "[Deck]\nBack=\"" + kLongZeros + "\"", 12}),
+        ReadCase{"QuotedThenCut", "[Deck]\nBack=\"" + kLongZeros + "\"", 12},
+        ReadCase{"UnclosedSection", " [ Deck \nBack=7\n", 7},
+        ReadCase{"UnclosedOtherSection", "[Deck]\n[Other\nBack=7\n", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrefsFileTest, ReadIniValueUsesModuleNamesAndTrimsAfterCut) {
@@ -274,6 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"AddSectionWithoutLineEnd", "[B]\nX=1", "[B]\nX=1\n[Deck]\nBack= 12\n"},
         SetCase{"KeyInSecondSection", "[Deck]\nA=1\n[Deck]\nBack=2\n",
                 "[Deck]\nA=1\nBack= 12\n[Deck]\nBack=2\n"},
+        SetCase{"UnclosedSection", "[Deck\nSize=1\n[B\n", "[Deck\nSize=1\nBack= 12\n[B\n"},
         SetCase{"KeyOnlyBeforeSections", "Back=1\n[Deck]\n", "Back=1\n[Deck]\nBack= 12\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
