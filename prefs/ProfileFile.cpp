@@ -22,10 +22,21 @@ struct Line {
   std::string_view ending;  // "\r\n", "\n", "\r", or empty for a last line without one
 };
 
+// A UTF-8 byte-order mark at the very start is no part of the first line, or a "[Deck]" right
+// after it would go unseen; anywhere else these bytes are ordinary text.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::size_t TextStart(std::string_view contents) {
+  return contents.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+}
+
 // Walks the lines of the contents one at a time, so a large file is never split up whole.
+// Offsets count from the start of the contents, byte-order mark included, so that the writer
+// keeps the mark.
 class LineScanner {
  public:
-  explicit LineScanner(std::string_view contents) : contents_(contents) {}
+  explicit LineScanner(std::string_view contents)
+      : contents_(contents), next_(TextStart(contents)) {}
 
   bool Next(Line& line) {
     if (next_ >= contents_.size()) return false;
@@ -39,7 +50,7 @@ class LineScanner {
 
  private:
   std::string_view contents_;
-  std::size_t next_ = 0;
+  std::size_t next_;
 };
 
 struct Entry {
@@ -205,7 +216,9 @@ std::string SetProfileString(std::string_view contents, std::string_view section
     out.insert(last.start + last.text.size(), added);
     return out;
   }
-  if (!contents.empty() && contents.back() != '\n' && contents.back() != '\r') out.append(newline);
+  if (contents.size() > TextStart(contents) && contents.back() != '\n' && contents.back() != '\r') {
+    out.append(newline);
+  }
   out.append("[").append(section).append("]").append(newline);
   out.append(keyText).append(newline);
   return out;

@@ -11,8 +11,10 @@ namespace velmora {
 // Section and key names match in any letter case; blanks (spaces, tabs) around names, values
 // and whole lines do not count; a line starting with ";" is a comment, a line starting with
 // "[" names a section even without its "]", any other line without "=" is ignored; CR LF,
-// LF and lone CR all end a line. Only the first section of a name is searched, and the first
-// line of the key in it wins: a later section of the same name is never read nor written.
+// LF and lone CR all end a line; a UTF-8 byte-order mark at the start is skipped; any other
+// byte, NUL included, is ordinary text. Only the first section of a name is searched, and the
+// first line of the key in it wins: a later section of the same name is never read nor
+// written.
 
 // Removes leading and trailing spaces and tabs.
 std::string_view TrimBlanks(std::string_view text);

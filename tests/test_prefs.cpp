@@ -134,7 +134,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"MismatchedQuotes", "[Deck]\nBack='7\"", 0},
         ReadCase{"QuotedThenCut", "[Deck]\nBack=\"" + kLongZeros + "\"", 12},
         ReadCase{"UnclosedSection", " [ Deck \nBack=7\n", 7},
-        ReadCase{"UnclosedOtherSection", "[Deck]\n[Other\nBack=7\n", 0}),
+        ReadCase{"UnclosedOtherSection", "[Deck]\n[Other\nBack=7\n", 0},
+        ReadCase{"ByteOrderMark", "\xEF\xBB\xBF[Deck]\r\nBack=7\r\n", 7},
+        ReadCase{"ByteOrderMarkNotAtStart", "[Other]\n\xEF\xBB\xBF[Deck]\nBack=7\n", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrefsFileTest, ReadIniValueUsesModuleNamesAndTrimsAfterCut) {
@@ -277,6 +279,8 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"KeyInSecondSection", "[Deck]\nA=1\n[Deck]\nBack=2\n",
                 "[Deck]\nA=1\nBack= 12\n[Deck]\nBack=2\n"},
         SetCase{"UnclosedSection", "[Deck\nSize=1\n[B\n", "[Deck\nSize=1\nBack= 12\n[B\n"},
+        SetCase{"ByteOrderMark", "\xEF\xBB\xBF[Deck]\r\nBack=1", "\xEF\xBB\xBF[Deck]\r\nBack= 12"},
+        SetCase{"ByteOrderMarkOnly", "\xEF\xBB\xBF", "\xEF\xBB\xBF[Deck]\nBack= 12\n"},
         SetCase{"KeyOnlyBeforeSections", "Back=1\n[Deck]\n", "Back=1\n[Deck]\nBack= 12\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
