@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -49,6 +50,28 @@ class PrefsFileTest : public ::testing::Test {
     return names;
   }
 
+  // Reads the card back as start-up does: back 0 expects the fatal path.
+  void ExpectReadGives(Int16 expected) {
+    Int16 back = -7;
+    const auto start = std::chrono::steady_clock::now();
+    if (expected != 0) {
+      ini_.ReadDeckBack(back);
+      EXPECT_EQ(back, expected);
+      EXPECT_TRUE(host_.events.empty());
+    } else {
+      try {
+        ini_.ReadDeckBack(back);
+        ADD_FAILURE() << "the program did not end";
+      } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.exitCode, 1);
+      }
+      EXPECT_EQ(back, -7);
+      EXPECT_EQ(host_.events, kFatalSettingsEvents);
+    }
+    // The read comes before the window opens: no file may keep the player waiting.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  }
+
   testing::ScratchFolder folder_;
   FakeSettingsHost host_;
   Ini ini_{host_};
@@ -58,6 +81,8 @@ struct ReadCase {
   const char* name;
   std::optional<std::string> file;  // nothing: no settings file at all
   Int16 back;                       // 0: the fatal path
+  // Makes a file too big to build in every test process; it then stands for file.
+  std::string (*makeFile)() = nullptr;
 };
 // Test names carry the case name, not a byte dump of the case.
 void PrintTo(const ReadCase& c, std::ostream* os) {
@@ -68,28 +93,35 @@ class ReadDeckBackTest : public PrefsFileTest, public ::testing::WithParamInterf
 
 TEST_P(ReadDeckBackTest, GivesBackOrEndsProgram) {
   const ReadCase& c = GetParam();
-  if (c.file) Spill(File(), *c.file);
-  Int16 back = -7;
-  if (c.back != 0) {
-    ini_.ReadDeckBack(back);
-    EXPECT_EQ(back, c.back);
-    EXPECT_TRUE(host_.events.empty());
-  } else {
-    try {
-      ini_.ReadDeckBack(back);
-      ADD_FAILURE() << "the program did not end";
-    } catch (const ProgramEnd& end) {
-      EXPECT_EQ(end.exitCode, 1);
-    }
-    EXPECT_EQ(back, -7);
-    EXPECT_EQ(host_.events, kFatalSettingsEvents);
-  }
-  EXPECT_EQ(Slurp(File()), c.file);  // reading never writes
+  const std::optional<std::string> file = c.makeFile ? c.makeFile() : c.file;
+  if (file) Spill(File(), *file);
+  ExpectReadGives(c.back);
+  EXPECT_EQ(Slurp(File()), file);  // reading never writes
 }
 
 // 60-character values that read differently once cut to 49 characters.
 const std::string kLongZeros = std::string(47, '0') + "12" + std::string(11, '3');
 const std::string kLongBlanks = "1" + std::string(47, ' ') + "2" + std::string(11, '9');
+
+// Every byte value, line ends, brackets and "=" among them, four times over.
+std::string Junk() {
+  std::string junk;
+  for (int round = 0; round < 4; ++round) {
+    for (int byte = 0; byte < 256; ++byte) junk += static_cast<char>(byte);
+  }
+  return junk;
+}
+const std::string kJunk = Junk();
+
+// 10 MiB of lines in the Deck section before its Back key.
+std::string HugeDeck() {
+  std::string file = "[Deck]\n";
+  const std::string line = "Filler=" + std::string(92, 'x') + "\n";
+  while (file.size() < 10 * 1024 * 1024) file += line;
+  return file + "Back=7\n";
+}
+
+using namespace std::string_literals;  // NUL bytes inside the files
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadDeckBackTest,
@@ -136,7 +168,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"UnclosedSection", " [ Deck \nBack=7\n", 7},
         ReadCase{"UnclosedOtherSection", "[Deck]\n[Other\nBack=7\n", 0},
         ReadCase{"ByteOrderMark", "\xEF\xBB\xBF[Deck]\r\nBack=7\r\n", 7},
-        ReadCase{"ByteOrderMarkNotAtStart", "[Other]\n\xEF\xBB\xBF[Deck]\nBack=7\n", 0}),
+        ReadCase{"ByteOrderMarkNotAtStart", "[Other]\n\xEF\xBB\xBF[Deck]\nBack=7\n", 0},
+        ReadCase{"BinaryJunk", kJunk, 0},
+        ReadCase{"JunkAroundDeck", kJunk + "\n[Deck]\nBack=7\n" + kJunk, 7},
+        ReadCase{"HugeFile", std::nullopt, 7, HugeDeck},
+        ReadCase{"LongLine", "[Deck]\nNote=" + std::string(100'000, 'x') + "\nBack=7", 7},
+        ReadCase{"LongBlankValue", "[Deck]\nBack=" + std::string(100'000, ' ') + "7", 7},
+        ReadCase{"NulLine", "\0\0\n[Deck]\nBack=7\n"s, 7},
+        ReadCase{"NulBeforeValue", "[Deck]\nBack=\0 7\n"s, 0},
+        ReadCase{"NulInValue", "[Deck]\nBack=7\0 9\n"s, 7},
+        ReadCase{"CrOnly", "[Other]\rBack=2\r\r[Deck]\rSize=1\rBack=9\r", 9}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrefsFileTest, ReadIniValueUsesModuleNamesAndTrimsAfterCut) {
