@@ -8,8 +8,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace velmora {
@@ -131,16 +129,6 @@ std::string_view FirstLineEnding(std::string_view contents) {
   return "\n";
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return contents;
-}
-
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -155,6 +143,33 @@ bool WriteAll(int fd, std::string_view bytes) {
 // user has made read-only; access() covers a non-root user without the right.
 bool Writable(const fs::path& path, const struct stat& st) {
   return (st.st_mode & S_IWUSR) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+// Likewise the owner-read bit marks a file the user has made unreadable.
+bool Readable(const fs::path& path, const struct stat& st) {
+  return (st.st_mode & S_IRUSR) != 0 && ::access(path.c_str(), R_OK) == 0;
+}
+
+// The whole of a regular, readable file; nothing for anything else (a directory, a device).
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !Readable(path, st)) {
+    return std::nullopt;
+  }
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string contents;
+  contents.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[1 << 16];
+  ssize_t n = 0;
+  while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    contents.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  if (n < 0) return std::nullopt;
+  return contents;
 }
 
 // The file a chain of symlinks ends at (which need not exist yet); empty for a loop.

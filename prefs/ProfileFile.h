@@ -33,7 +33,8 @@ std::string SetProfileString(std::string_view contents, std::string_view section
                              std::string_view key, std::string_view value);
 
 // Reads the key from the file at path into out (see GetProfileString) and returns the
-// number of characters delivered; 0 also when the file cannot be read.
+// number of characters delivered; 0 also when the file cannot be read: missing, not a
+// regular file, or unreadable - judged by the owner-read bit as well, as root may read anyway.
 int GetPrivateProfileString(std::string_view section, std::string_view key, std::string& out,
                             std::size_t size, const std::string& path);
 

@@ -2,11 +2,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <limits>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -238,20 +241,85 @@ TEST_F(PrefsFileTest, ReadOnlyDirectoryCostsBeep) {
   EXPECT_TRUE(DirectoryListing().empty());
 }
 
-TEST_F(PrefsFileTest, InterruptedWriteLeavesOldFileAndNoTemporary) {
-  const std::string before = "[Deck]\nBack=3\n";
-  Spill(File(), before);
-  int calls = 0;
-  auto failHalfWay = [&](int fd, std::string_view bytes) {
-    ++calls;
-    EXPECT_EQ(::write(fd, bytes.data(), bytes.size() / 2), ssize_t(bytes.size() / 2));
-    return false;
-  };
-  EXPECT_FALSE(WritePrivateProfileString("Deck", "Back", " 4", File(), failHalfWay));
-  EXPECT_EQ(calls, 1);
-  EXPECT_EQ(Slurp(File()), before);
-  EXPECT_EQ(DirectoryListing(), std::vector<std::string>{"velmora.ini"});
+// A settings file the game cannot use as it is, or a write that fails on the way.
+struct RefusedCase {
+  const char* name;
+  std::function<void(const fs::path& folder)> arrange;
+  Int16 back;            // what start-up reads then; 0: the fatal path
+  FileWriteStep step{};  // empty: the ordinary write, through the settings module
+};
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+  *os << c.name;
 }
+
+class RefusedWriteTest : public PrefsFileTest, public ::testing::WithParamInterface<RefusedCase> {
+ protected:
+  // Every entry under the folder, with the bytes of each file.
+  std::map<std::string, std::optional<std::string>> Snapshot() const {
+    std::map<std::string, std::optional<std::string>> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder_.Path())) {
+      entries[entry.path().lexically_relative(folder_.Path())] =
+          entry.is_regular_file() ? Slurp(entry.path()) : std::nullopt;
+    }
+    return entries;
+  }
+};
+
+TEST_P(RefusedWriteTest, LeavesEverythingAsItWas) {
+  const RefusedCase& c = GetParam();
+  c.arrange(folder_.Path());
+  const auto before = Snapshot();
+  ExpectReadGives(c.back);
+  if (c.step) {
+    int calls = 0;
+    const FileWriteStep counted = [&](int fd, std::string_view bytes) {
+      ++calls;
+      return c.step(fd, bytes);
+    };
+    EXPECT_FALSE(WritePrivateProfileString("Deck", "Back", " 4", File(), counted));
+    EXPECT_EQ(calls, 1);  // the step failed the write, nothing before it
+  } else {
+    const std::size_t events = host_.events.size();
+    ini_.WriteDeckBack(4);
+    EXPECT_EQ(host_.events.size(), events + 1);
+    EXPECT_EQ(host_.events.back(), "beep");
+  }
+  // No temporary file left, and the old file byte for byte as it was.
+  EXPECT_EQ(Snapshot(), before);
+}
+
+void SettingsFile(const fs::path& folder, fs::perms mode) {
+  Spill(folder / "velmora.ini", "[Deck]\r\nBack=3\r\n");
+  fs::permissions(folder / "velmora.ini", mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusedWriteTest,
+    ::testing::Values(
+        RefusedCase{"DirectoryInItsPlace",
+                    [](const fs::path& folder) { fs::create_directory(folder / "velmora.ini"); },
+                    0},
+        // Only the owner-read bit says so when the tests run as root.
+        RefusedCase{"WithoutReadPermission",
+                    [](const fs::path& folder) { SettingsFile(folder, fs::perms(0200)); }, 0},
+        RefusedCase{"ReadOnlyFile",
+                    [](const fs::path& folder) { SettingsFile(folder, fs::perms(0444)); }, 3},
+        RefusedCase{"ReadOnlyDirectory",
+                    [](const fs::path& folder) {
+                      SettingsFile(folder, fs::perms(0644));
+                      fs::permissions(folder, fs::perms(0555));
+                    },
+                    3},
+        RefusedCase{"DiskFullHalfWay",
+                    [](const fs::path& folder) { SettingsFile(folder, fs::perms(0644)); }, 3,
+                    [](int fd, std::string_view bytes) {
+                      // Half the bytes fit, then the disk is full.
+                      const auto half = static_cast<ssize_t>(bytes.size() / 2);
+                      EXPECT_EQ(::write(fd, bytes.data(), bytes.size() / 2), half);
+                      errno = ENOSPC;
+                      return false;
+                    }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrefsFileTest, WriteThroughSymlinkUpdatesTarget) {
   fs::create_directory(folder_ / "real");
