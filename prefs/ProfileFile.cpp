@@ -239,11 +239,15 @@ std::string SetProfileString(std::string_view contents, std::string_view section
   return out;
 }
 
+std::optional<std::string> ReadProfileFile(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  return ReadWholeFile(path);
+}
+
 int GetPrivateProfileString(std::string_view section, std::string_view key, std::string& out,
                             std::size_t size, const std::string& path) {
   out.clear();
-  if (path.empty()) return 0;
-  const std::optional<std::string> contents = ReadWholeFile(path);
+  const std::optional<std::string> contents = ReadProfileFile(path);
   if (!contents) return 0;
   out = GetProfileString(*contents, section, key, size);
   return static_cast<int>(out.size());

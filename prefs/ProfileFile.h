@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,12 @@ std::string GetProfileString(std::string_view contents, std::string_view section
 std::string SetProfileString(std::string_view contents, std::string_view section,
                              std::string_view key, std::string_view value);
 
+// The whole settings file; nothing when it cannot be read: missing, not a regular file, or
+// unreadable - judged by the owner-read bit as well, as root may read anyway.
+std::optional<std::string> ReadProfileFile(const std::string& path);
+
 // Reads the key from the file at path into out (see GetProfileString) and returns the
-// number of characters delivered; 0 also when the file cannot be read: missing, not a
-// regular file, or unreadable - judged by the owner-read bit as well, as root may read anyway.
+// number of characters delivered; 0 also when the file cannot be read (see ReadProfileFile).
 int GetPrivateProfileString(std::string_view section, std::string_view key, std::string& out,
                             std::size_t size, const std::string& path);
 
