@@ -27,9 +27,10 @@ std::string GetProfileString(std::string_view contents, std::string_view section
                              std::string_view key, std::size_t bufferSize = 50);
 
 // The contents with the key set to the value. Only the key's line changes; a missing key is
-// added after the last non-blank line of the section, a missing section at the end. Every
-// other byte stays as it was; new lines take the file's first line ending ("\n" if none).
-// The value is written as given, so one in matching quotes reads back without them.
+// added after the last non-blank line of the first section of the name, a missing section at
+// the end. Every other byte, a byte-order mark included, stays as it was; new lines take the
+// file's first line ending ("\n" if none). The value is written as given, so one in matching
+// quotes reads back without them.
 std::string SetProfileString(std::string_view contents, std::string_view section,
                              std::string_view key, std::string_view value);
 
@@ -50,8 +51,9 @@ using FileWriteStep = std::function<bool(int fd, std::string_view bytes)>;
 // as needed. The new contents go to a temporary file beside the target, are synced and then
 // renamed over it, so the old file survives any failure whole and no temporary file is left.
 // Refuses (false, nothing touched) when the file is read-only - judged by the owner-write
-// bit as well, since root may write anyway - or the directory is, or any step fails. The
-// replacement keeps the old file's permission bits.
+// bit as well, since root may write anyway - or the directory is, when the file cannot be
+// read (see ReadProfileFile), or when any step fails. The replacement keeps the old file's
+// permission bits.
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, const std::string& path,
                                const FileWriteStep& writeStep = {});
