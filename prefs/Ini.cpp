@@ -14,6 +14,16 @@ constexpr std::size_t kReadBufferSize = 50;
 
 }  // namespace
 
+std::optional<Int16> DeckBackFromContents(std::string_view contents) {
+  // As ReadIniValue: nothing delivered is fatal, and the cut may leave blanks at the end.
+  const std::string value =
+      GetProfileString(contents, Ini::kDeckSection, Ini::kBackKey, kReadBufferSize);
+  if (value.empty()) return std::nullopt;
+  const std::optional<Int16> number = RoundToInt16(ParseLenientNumber(TrimBlanks(value)));
+  if (!number || *number < 1 || *number > kBackCount) return std::nullopt;
+  return number;
+}
+
 void Ini::SetIniPath() {
   std::error_code ec;
   const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -44,18 +54,17 @@ void Ini::WriteIniValue(const std::string& text) {
 }
 
 void Ini::ReadDeckBack(Int16& back) {
-  IniSection_ = "Deck";
-  IniKey_ = "Back";
-  std::string text;
-  ReadIniValue(text);
-  const std::optional<Int16> number = RoundToInt16(ParseLenientNumber(text));
-  if (!number || *number < 1 || *number > kBackCount) FailFatally();
+  IniSection_ = kDeckSection;
+  IniKey_ = kBackKey;
+  const std::optional<std::string> contents = ReadProfileFile(IniPath_);
+  const std::optional<Int16> number = contents ? DeckBackFromContents(*contents) : std::nullopt;
+  if (!number) FailFatally();
   back = *number;
 }
 
 void Ini::WriteDeckBack(Int16 back) {
-  IniSection_ = "Deck";
-  IniKey_ = "Back";
+  IniSection_ = kDeckSection;
+  IniKey_ = kBackKey;
   WriteIniValue(SignedText(back));
 }
 

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/GameState.h"
 
 namespace velmora {
+
+// The card back that start-up takes from a settings file with these contents: the Back key of
+// the first Deck section, read as ReadIniValue and ReadDeckBack describe; nothing where
+// start-up ends the program instead.
+std::optional<Int16> DeckBackFromContents(std::string_view contents);
 
 // What the settings module needs from the platform.
 class SettingsHost {
@@ -26,6 +32,8 @@ struct ProgramEnd {
 class Ini {
  public:
   static constexpr std::string_view kFileName = "velmora.ini";
+  static constexpr std::string_view kDeckSection = "Deck";
+  static constexpr std::string_view kBackKey = "Back";
 
   explicit Ini(SettingsHost& host) : host_(host) {}
 
@@ -42,6 +50,7 @@ class Ini {
 
   // Section "Deck", key "Back". A value that is not a back number 1..12 ends the program
   // like a missing one: every face-down card would otherwise show a picture that is not there.
+  // The read decides by DeckBackFromContents.
   void ReadDeckBack(Int16& back);
   void WriteDeckBack(Int16 back);
 

@@ -4,40 +4,52 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <vector>
 
 namespace velmora {
 namespace fs = std::filesystem;
 namespace {
 
 struct Line {
-  std::string_view text;
+  std::size_t start = 0;    // offset of the line's first byte
+  std::string_view text;    // without its ending
   std::string_view ending;  // "\r\n", "\n", "\r", or empty for a last line without one
 };
 
-std::vector<Line> SplitLines(std::string_view contents) {
-  std::vector<Line> lines;
-  std::size_t start = 0;
-  std::size_t i = 0;
-  while (i < contents.size()) {
-    if (contents[i] != '\n' && contents[i] != '\r') {
-      ++i;
-      continue;
-    }
-    const std::size_t width = contents.substr(i, 2) == "\r\n" ? 2 : 1;
-    lines.push_back({contents.substr(start, i - start), contents.substr(i, width)});
-    i += width;
-    start = i;
-  }
-  if (start < contents.size()) lines.push_back({contents.substr(start), {}});
-  return lines;
+// A UTF-8 byte-order mark at the very start is no part of the first line, or a "[Deck]" right
+// after it would go unseen; anywhere else these bytes are ordinary text.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::size_t TextStart(std::string_view contents) {
+  return contents.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
 }
+
+// Walks the lines of the contents one at a time, so a large file is never split up whole.
+// Offsets count from the start of the contents, byte-order mark included, so that the writer
+// keeps the mark.
+class LineScanner {
+ public:
+  explicit LineScanner(std::string_view contents)
+      : contents_(contents), next_(TextStart(contents)) {}
+
+  bool Next(Line& line) {
+    if (next_ >= contents_.size()) return false;
+    const std::size_t end = std::min(contents_.find_first_of("\r\n", next_), contents_.size());
+    std::size_t width = end < contents_.size() ? 1 : 0;
+    if (contents_.substr(end, 2) == "\r\n") width = 2;
+    line = {next_, contents_.substr(next_, end - next_), contents_.substr(end, width)};
+    next_ = end + width;
+    return true;
+  }
+
+ private:
+  std::string_view contents_;
+  std::size_t next_;
+};
 
 struct Entry {
   enum Kind { Other, Section, Key } kind = Other;
@@ -49,9 +61,10 @@ Entry ParseLine(std::string_view text) {
   const std::string_view line = TrimBlanks(text);
   if (line.empty() || line[0] == ';') return {};
   if (line[0] == '[') {
+    // Without its "]" the line still names a section: the rest of the line.
     const std::size_t close = line.find(']');
-    if (close == std::string_view::npos) return {};
-    return {Entry::Section, TrimBlanks(line.substr(1, close - 1)), {}};
+    const std::size_t length = close == std::string_view::npos ? close : close - 1;
+    return {Entry::Section, TrimBlanks(line.substr(1, length)), {}};
   }
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return {};
@@ -67,14 +80,53 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return contents;
+// A value in a matching pair of double or single quotes is meant without them; a lone or
+// mismatched quote is part of the value.
+std::string_view Unquote(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
+// Where a key stands in the contents. Only the first section of the name is searched, by the
+// reader and the writer alike, so a write lands where the next read looks.
+struct Place {
+  bool sectionFound = false;
+  Line lastLine;  // the section's last non-blank line: its own header line at least
+  bool keyFound = false;
+  Line keyLine;  // the first line of the key in that section
+  Entry key;
+};
+
+Place Locate(std::string_view contents, std::string_view section, std::string_view key) {
+  Place place;
+  LineScanner scanner(contents);
+  Line line;
+  while (scanner.Next(line)) {
+    const Entry entry = ParseLine(line.text);
+    if (entry.kind == Entry::Section) {
+      if (place.sectionFound) break;  // the first section of the name ends here
+      place.sectionFound = SameName(entry.name, section);
+    }
+    if (!place.sectionFound) continue;
+    if (!TrimBlanks(line.text).empty()) place.lastLine = line;
+    if (entry.kind == Entry::Key && SameName(entry.name, key)) {
+      place.keyFound = true;
+      place.keyLine = line;
+      place.key = entry;
+      break;
+    }
+  }
+  return place;
+}
+
+// The ending of the first line; "\n" for a file that has none.
+std::string_view FirstLineEnding(std::string_view contents) {
+  Line first;
+  if (LineScanner(contents).Next(first) && !first.ending.empty()) return first.ending;
+  return "\n";
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -91,6 +143,33 @@ bool WriteAll(int fd, std::string_view bytes) {
 // user has made read-only; access() covers a non-root user without the right.
 bool Writable(const fs::path& path, const struct stat& st) {
   return (st.st_mode & S_IWUSR) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+// Likewise the owner-read bit marks a file the user has made unreadable.
+bool Readable(const fs::path& path, const struct stat& st) {
+  return (st.st_mode & S_IRUSR) != 0 && ::access(path.c_str(), R_OK) == 0;
+}
+
+// The whole of a regular, readable file; nothing for anything else (a directory, a device).
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || !Readable(path, st)) {
+    return std::nullopt;
+  }
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string contents;
+  contents.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[1 << 16];
+  ssize_t n = 0;
+  while ((n = ::read(fd, buffer, sizeof buffer)) != 0) {
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) break;
+    contents.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  if (n < 0) return std::nullopt;
+  return contents;
 }
 
 // The file a chain of symlinks ends at (which need not exist yet); empty for a loop.
@@ -123,69 +202,52 @@ std::string_view TrimBlanks(std::string_view text) {
 std::string GetProfileString(std::string_view contents, std::string_view section,
                              std::string_view key, std::size_t bufferSize) {
   if (bufferSize == 0) return {};
-  bool inSection = false;
-  for (const Line& line : SplitLines(contents)) {
-    const Entry entry = ParseLine(line.text);
-    if (entry.kind == Entry::Section) inSection = SameName(entry.name, section);
-    if (entry.kind == Entry::Key && inSection && SameName(entry.name, key)) {
-      return std::string(entry.value.substr(0, bufferSize - 1));
-    }
-  }
-  return {};
+  const Place place = Locate(contents, section, key);
+  if (!place.keyFound) return {};
+  // The quotes belong to the whole value, so they go before the cut.
+  return std::string(Unquote(place.key.value).substr(0, bufferSize - 1));
 }
 
 std::string SetProfileString(std::string_view contents, std::string_view section,
                              std::string_view key, std::string_view value) {
-  const std::vector<Line> lines = SplitLines(contents);
-  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-  std::size_t keyLine = kNone;
-  std::string_view keyName;
-  std::size_t insertAfter = kNone;  // last non-blank line of the first matching section
-  bool inSection = false;
-  bool inFirstSection = false;
-  for (std::size_t i = 0; i < lines.size() && keyLine == kNone; ++i) {
-    const Entry entry = ParseLine(lines[i].text);
-    if (entry.kind == Entry::Section) {
-      inSection = SameName(entry.name, section);
-      inFirstSection = inSection && insertAfter == kNone;
-    }
-    if (inFirstSection && !TrimBlanks(lines[i].text).empty()) insertAfter = i;
-    if (entry.kind == Entry::Key && inSection && SameName(entry.name, key)) {
-      keyLine = i;
-      keyName = entry.name;  // keep the spelling already in the file
-    }
+  const Place place = Locate(contents, section, key);
+  std::string out(contents);
+  if (place.keyFound) {
+    // Keep the spelling already in the file.
+    std::string line(place.key.name);
+    line.append("=").append(value);
+    out.replace(place.keyLine.start, place.keyLine.text.size(), line);
+    return out;
   }
-
-  const std::string_view newline =
-      lines.empty() || lines[0].ending.empty() ? "\n" : lines[0].ending;
-  const std::string keyText = std::string(key) + "=" + std::string(value);
-  std::string out;
-  out.reserve(contents.size() + keyText.size() + section.size() + 8);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i == keyLine) {
-      out.append(keyName).append("=").append(value).append(lines[i].ending);
-    } else if (i == insertAfter && keyLine == kNone) {
-      // The new line takes over this line's ending, so a file without a final line end
-      // still ends without one.
-      out.append(lines[i].text).append(lines[i].ending.empty() ? newline : lines[i].ending);
-      out.append(keyText).append(lines[i].ending);
-    } else {
-      out.append(lines[i].text).append(lines[i].ending);
-    }
+  const std::string_view newline = FirstLineEnding(contents);
+  std::string keyText(key);
+  keyText.append("=").append(value);
+  if (place.sectionFound) {
+    // The new line takes over the ending of the line it follows, so a file without a final
+    // line end still ends without one.
+    const Line& last = place.lastLine;
+    std::string added(last.ending.empty() ? newline : last.ending);
+    added.append(keyText);
+    out.insert(last.start + last.text.size(), added);
+    return out;
   }
-  if (keyLine == kNone && insertAfter == kNone) {
-    if (!lines.empty() && lines.back().ending.empty()) out.append(newline);
-    out.append("[").append(section).append("]").append(newline);
-    out.append(keyText).append(newline);
+  if (contents.size() > TextStart(contents) && contents.back() != '\n' && contents.back() != '\r') {
+    out.append(newline);
   }
+  out.append("[").append(section).append("]").append(newline);
+  out.append(keyText).append(newline);
   return out;
+}
+
+std::optional<std::string> ReadProfileFile(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  return ReadWholeFile(path);
 }
 
 int GetPrivateProfileString(std::string_view section, std::string_view key, std::string& out,
                             std::size_t size, const std::string& path) {
   out.clear();
-  if (path.empty()) return 0;
-  const std::optional<std::string> contents = ReadWholeFile(path);
+  const std::optional<std::string> contents = ReadProfileFile(path);
   if (!contents) return 0;
   out = GetProfileString(*contents, section, key, size);
   return static_cast<int>(out.size());

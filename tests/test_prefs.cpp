@@ -2,10 +2,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <limits>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -49,6 +53,28 @@ class PrefsFileTest : public ::testing::Test {
     return names;
   }
 
+  // Reads the card back as start-up does: back 0 expects the fatal path.
+  void ExpectReadGives(Int16 expected) {
+    Int16 back = -7;
+    const auto start = std::chrono::steady_clock::now();
+    if (expected != 0) {
+      ini_.ReadDeckBack(back);
+      EXPECT_EQ(back, expected);
+      EXPECT_TRUE(host_.events.empty());
+    } else {
+      try {
+        ini_.ReadDeckBack(back);
+        ADD_FAILURE() << "the program did not end";
+      } catch (const ProgramEnd& end) {
+        EXPECT_EQ(end.exitCode, 1);
+      }
+      EXPECT_EQ(back, -7);
+      EXPECT_EQ(host_.events, kFatalSettingsEvents);
+    }
+    // The read comes before the window opens: no file may keep the player waiting.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  }
+
   testing::ScratchFolder folder_;
   FakeSettingsHost host_;
   Ini ini_{host_};
@@ -58,6 +84,8 @@ struct ReadCase {
   const char* name;
   std::optional<std::string> file;  // nothing: no settings file at all
   Int16 back;                       // 0: the fatal path
+  // Makes a file too big to build in every test process; it then stands for file.
+  std::string (*makeFile)() = nullptr;
 };
 // Test names carry the case name, not a byte dump of the case.
 void PrintTo(const ReadCase& c, std::ostream* os) {
@@ -68,28 +96,35 @@ class ReadDeckBackTest : public PrefsFileTest, public ::testing::WithParamInterf
 
 TEST_P(ReadDeckBackTest, GivesBackOrEndsProgram) {
   const ReadCase& c = GetParam();
-  if (c.file) Spill(File(), *c.file);
-  Int16 back = -7;
-  if (c.back != 0) {
-    ini_.ReadDeckBack(back);
-    EXPECT_EQ(back, c.back);
-    EXPECT_TRUE(host_.events.empty());
-  } else {
-    try {
-      ini_.ReadDeckBack(back);
-      ADD_FAILURE() << "the program did not end";
-    } catch (const ProgramEnd& end) {
-      EXPECT_EQ(end.exitCode, 1);
-    }
-    EXPECT_EQ(back, -7);
-    EXPECT_EQ(host_.events, kFatalSettingsEvents);
-  }
-  EXPECT_EQ(Slurp(File()), c.file);  // reading never writes
+  const std::optional<std::string> file = c.makeFile ? c.makeFile() : c.file;
+  if (file) Spill(File(), *file);
+  ExpectReadGives(c.back);
+  EXPECT_EQ(Slurp(File()), file);  // reading never writes
 }
 
 // 60-character values that read differently once cut to 49 characters.
 const std::string kLongZeros = std::string(47, '0') + "12" + std::string(11, '3');
 const std::string kLongBlanks = "1" + std::string(47, ' ') + "2" + std::string(11, '9');
+
+// Every byte value, line ends, brackets and "=" among them, four times over.
+std::string Junk() {
+  std::string junk;
+  for (int round = 0; round < 4; ++round) {
+    for (int byte = 0; byte < 256; ++byte) junk += static_cast<char>(byte);
+  }
+  return junk;
+}
+const std::string kJunk = Junk();
+
+// 10 MiB of lines in the Deck section before its Back key.
+std::string HugeDeck() {
+  std::string file = "[Deck]\n";
+  const std::string line = "Filler=" + std::string(92, 'x') + "\n";
+  while (file.size() < 10 * 1024 * 1024) file += line;
+  return file + "Back=7\n";
+}
+
+using namespace std::string_literals;  // NUL bytes inside the files
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ReadDeckBackTest,
@@ -124,8 +159,28 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"HexBeyond16Bits", "[Deck]\nBack=&H10001", 0},
         ReadCase{"DuplicateKey", "[Deck]\nBack=4\nBack=9\n", 4},
         ReadCase{"DuplicateKeyFirstEmpty", "[Deck]\nBack=\nBack=9\n", 0},
-        ReadCase{"DuplicateSection", "[Deck]\nSize=1\n[Deck]\nBack=6\n", 6},
-        ReadCase{"LineWithoutEquals", "[Deck]\nBack 9\nBack=3\n", 3}),
+        ReadCase{"DuplicateSection", "[Deck]\nSize=1\n[Deck]\nBack=6\n", 0},
+        ReadCase{"DuplicateSectionAfterOther", "[Deck]\n[Other]\nBack=5\n[DECK]\nBack=6\n", 0},
+        ReadCase{"LineWithoutEquals", "[Deck]\nBack 9\nBack=3\n", 3},
+        ReadCase{"DoubleQuotes", "[Deck]\nBack=\"7\"", 7},
+        ReadCase{"SingleQuotes", "[Deck]\nBack='7'", 7},
+        ReadCase{"QuotesWithinBlanks", "[Deck]\nBack = \" 7 \" \n", 7},
+        ReadCase{"LoneQuote", "[Deck]\nBack=\"7", 0},
+        ReadCase{"MismatchedQuotes", "[Deck]\nBack='7\"", 0},
+        ReadCase{"QuotedThenCut", "[Deck]\nBack=\"" + kLongZeros + "\"", 12},
+        ReadCase{"UnclosedSection", " [ Deck \nBack=7\n", 7},
+        ReadCase{"UnclosedOtherSection", "[Deck]\n[Other\nBack=7\n", 0},
+        ReadCase{"ByteOrderMark", "\xEF\xBB\xBF[Deck]\r\nBack=7\r\n", 7},
+        ReadCase{"ByteOrderMarkNotAtStart", "[Other]\n\xEF\xBB\xBF[Deck]\nBack=7\n", 0},
+        ReadCase{"BinaryJunk", kJunk, 0},
+        ReadCase{"JunkAroundDeck", kJunk + "\n[Deck]\nBack=7\n" + kJunk, 7},
+        ReadCase{"HugeFile", std::nullopt, 7, HugeDeck},
+        ReadCase{"LongLine", "[Deck]\nNote=" + std::string(100'000, 'x') + "\nBack=7", 7},
+        ReadCase{"LongBlankValue", "[Deck]\nBack=" + std::string(100'000, ' ') + "7", 7},
+        ReadCase{"NulLine", "\0\0\n[Deck]\nBack=7\n"s, 7},
+        ReadCase{"NulBeforeValue", "[Deck]\nBack=\0 7\n"s, 0},
+        ReadCase{"NulInValue", "[Deck]\nBack=7\0 9\n"s, 7},
+        ReadCase{"CrOnly", "[Other]\rBack=2\r\r[Deck]\rSize=1\rBack=9\r", 9}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrefsFileTest, ReadIniValueUsesModuleNamesAndTrimsAfterCut) {
@@ -186,20 +241,85 @@ TEST_F(PrefsFileTest, ReadOnlyDirectoryCostsBeep) {
   EXPECT_TRUE(DirectoryListing().empty());
 }
 
-TEST_F(PrefsFileTest, InterruptedWriteLeavesOldFileAndNoTemporary) {
-  const std::string before = "[Deck]\nBack=3\n";
-  Spill(File(), before);
-  int calls = 0;
-  auto failHalfWay = [&](int fd, std::string_view bytes) {
-    ++calls;
-    EXPECT_EQ(::write(fd, bytes.data(), bytes.size() / 2), ssize_t(bytes.size() / 2));
-    return false;
-  };
-  EXPECT_FALSE(WritePrivateProfileString("Deck", "Back", " 4", File(), failHalfWay));
-  EXPECT_EQ(calls, 1);
-  EXPECT_EQ(Slurp(File()), before);
-  EXPECT_EQ(DirectoryListing(), std::vector<std::string>{"velmora.ini"});
+// A settings file the game cannot use as it is, or a write that fails on the way.
+struct RefusedCase {
+  const char* name;
+  std::function<void(const fs::path& folder)> arrange;
+  Int16 back;            // what start-up reads then; 0: the fatal path
+  FileWriteStep step{};  // empty: the ordinary write, through the settings module
+};
+void PrintTo(const RefusedCase& c, std::ostream* os) {
+  *os << c.name;
 }
+
+class RefusedWriteTest : public PrefsFileTest, public ::testing::WithParamInterface<RefusedCase> {
+ protected:
+  // Every entry under the folder, with the bytes of each file.
+  std::map<std::string, std::optional<std::string>> Snapshot() const {
+    std::map<std::string, std::optional<std::string>> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder_.Path())) {
+      entries[entry.path().lexically_relative(folder_.Path())] =
+          entry.is_regular_file() ? Slurp(entry.path()) : std::nullopt;
+    }
+    return entries;
+  }
+};
+
+TEST_P(RefusedWriteTest, LeavesEverythingAsItWas) {
+  const RefusedCase& c = GetParam();
+  c.arrange(folder_.Path());
+  const auto before = Snapshot();
+  ExpectReadGives(c.back);
+  if (c.step) {
+    int calls = 0;
+    const FileWriteStep counted = [&](int fd, std::string_view bytes) {
+      ++calls;
+      return c.step(fd, bytes);
+    };
+    EXPECT_FALSE(WritePrivateProfileString("Deck", "Back", " 4", File(), counted));
+    EXPECT_EQ(calls, 1);  // the step failed the write, nothing before it
+  } else {
+    const std::size_t events = host_.events.size();
+    ini_.WriteDeckBack(4);
+    EXPECT_EQ(host_.events.size(), events + 1);
+    EXPECT_EQ(host_.events.back(), "beep");
+  }
+  // No temporary file left, and the old file byte for byte as it was.
+  EXPECT_EQ(Snapshot(), before);
+}
+
+void SettingsFile(const fs::path& folder, fs::perms mode) {
+  Spill(folder / "velmora.ini", "[Deck]\r\nBack=3\r\n");
+  fs::permissions(folder / "velmora.ini", mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusedWriteTest,
+    ::testing::Values(
+        RefusedCase{"DirectoryInItsPlace",
+                    [](const fs::path& folder) { fs::create_directory(folder / "velmora.ini"); },
+                    0},
+        // Only the owner-read bit says so when the tests run as root.
+        RefusedCase{"WithoutReadPermission",
+                    [](const fs::path& folder) { SettingsFile(folder, fs::perms(0200)); }, 0},
+        RefusedCase{"ReadOnlyFile",
+                    [](const fs::path& folder) { SettingsFile(folder, fs::perms(0444)); }, 3},
+        RefusedCase{"ReadOnlyDirectory",
+                    [](const fs::path& folder) {
+                      SettingsFile(folder, fs::perms(0644));
+                      fs::permissions(folder, fs::perms(0555));
+                    },
+                    3},
+        RefusedCase{"DiskFullHalfWay",
+                    [](const fs::path& folder) { SettingsFile(folder, fs::perms(0644)); }, 3,
+                    [](int fd, std::string_view bytes) {
+                      // Half the bytes fit, then the disk is full.
+                      const auto half = static_cast<ssize_t>(bytes.size() / 2);
+                      EXPECT_EQ(::write(fd, bytes.data(), bytes.size() / 2), half);
+                      errno = ENOSPC;
+                      return false;
+                    }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrefsFileTest, WriteThroughSymlinkUpdatesTarget) {
   fs::create_directory(folder_ / "real");
@@ -266,7 +386,10 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"AddSection", "; c\r\n[B]\r\nX=1\n", "; c\r\n[B]\r\nX=1\n[Deck]\r\nBack= 12\r\n"},
         SetCase{"AddSectionWithoutLineEnd", "[B]\nX=1", "[B]\nX=1\n[Deck]\nBack= 12\n"},
         SetCase{"KeyInSecondSection", "[Deck]\nA=1\n[Deck]\nBack=2\n",
-                "[Deck]\nA=1\n[Deck]\nBack= 12\n"},
+                "[Deck]\nA=1\nBack= 12\n[Deck]\nBack=2\n"},
+        SetCase{"UnclosedSection", "[Deck\nSize=1\n[B\n", "[Deck\nSize=1\nBack= 12\n[B\n"},
+        SetCase{"ByteOrderMark", "\xEF\xBB\xBF[Deck]\r\nBack=1", "\xEF\xBB\xBF[Deck]\r\nBack= 12"},
+        SetCase{"ByteOrderMarkOnly", "\xEF\xBB\xBF", "\xEF\xBB\xBF[Deck]\nBack= 12\n"},
         SetCase{"KeyOnlyBeforeSections", "Back=1\n[Deck]\n", "Back=1\n[Deck]\nBack= 12\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,5 +1,5 @@
 # Debian packages the game needs, and a helper that installs the missing ones.
-# Sourced by play.sh, test.sh and bench.sh.
+# Sourced by play.sh, test.sh, bench.sh and fuzz.sh.
 
 # Compiler, CMake with make, Qt's headers and tools (moc, rcc), the OpenGL headers Qt's GUI
 # module asks CMake for, and the sans-serif faces built into the game.
@@ -10,6 +10,9 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 TEST_PACKAGES=(libgtest-dev)
 # Only for the timings in bench/.
 BENCH_PACKAGES=(libbenchmark-dev)
+# Only for the fuzz targets in fuzz/: clang with libFuzzer and the sanitizer runtimes, and
+# llvm-symbolizer (in llvm-14) so that a crash report names files and lines.
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)
 
 ensure_packages() {
   local missing=()
