@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the libFuzzer targets with clang and the address and
 # undefined-behaviour sanitizers in build-fuzz/, and runs each on a copy of its corpus from
-# fuzz/corpus/, so the repository never gains files. The argument is the total time in
+# tests/fuzz/corpus/, so the repository never gains files. The argument is the total time in
 # seconds, shared out among the targets (default 60). Fails on any crash, leak, sanitizer
 # report or broken property; the input that did it is kept in build-fuzz/crashes/.
 set -euo pipefail
@@ -26,11 +26,11 @@ failed=0
 for target in "${targets[@]}"; do
   name=${target%_fuzz}
   mkdir "$work/$name"
-  cp fuzz/corpus/"$name"/* "$work/$name"/
+  cp tests/fuzz/corpus/"$name"/* "$work/$name"/
   log=build-fuzz/$target.log
   echo "== $target: $seconds s"
   # -timeout: an input that takes seconds is a fault too.
-  if build-fuzz/fuzz/"$target" "$work/$name" -dict=fuzz/"$name".dict \
+  if build-fuzz/tests/fuzz/"$target" "$work/$name" -dict=tests/fuzz/"$name".dict \
     -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
     -artifact_prefix=build-fuzz/crashes/"$target"- >"$log" 2>&1; then
     result="no crash"

@@ -10,7 +10,7 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 TEST_PACKAGES=(libgtest-dev)
 # Only for the timings in bench/.
 BENCH_PACKAGES=(libbenchmark-dev)
-# Only for the fuzz targets in fuzz/: clang with libFuzzer and the sanitizer runtimes, and
+# Only for the fuzz targets in tests/fuzz/: clang with libFuzzer and the sanitizer runtimes, and
 # llvm-symbolizer (in llvm-14) so that a crash report names files and lines.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)
 

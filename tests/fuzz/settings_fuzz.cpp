@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "fuzz/Check.h"
+#include "Check.h"
 #include "prefs/Ini.h"
 #include "prefs/ProfileFile.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/Check.h"
+#include "Check.h"
 #include "prefs/LenientNumber.h"
 
 using velmora::fuzz::Check;
