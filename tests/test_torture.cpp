@@ -13,7 +13,8 @@
 // failing session is cut down to the fewest actions that still fail, and printed with its seed.
 //
 // More sessions, e.g. a long run before a release:
-//   VELMORA_TORTURE_SESSIONS=100000 build/tests/velmora_logic_tests --gtest_filter='Torture*'
+//   VELMORA_TORTURE_SESSIONS=100000 build/tests/velmora_logic_tests
+//   --gtest_filter='Shards/Torture*'
 // One session again: VELMORA_TORTURE_FIRST=<seed> VELMORA_TORTURE_SESSIONS=1 (same filter).
 
 namespace velmora {
