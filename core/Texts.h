@@ -18,7 +18,6 @@ namespace pause {
 inline constexpr float kAfterCard = 0.75f;  // after each card turned, and the hint's glimpse
 inline constexpr float kLook = 2.0f;        // both faces of a pair on show; the wait before
                                             // the computer's turn
-inline constexpr float kBlink = 0.1f;       // the card-back chooser's blink
 }  // namespace pause
 
 }  // namespace velmora

@@ -14,8 +14,9 @@ Game::Game(MainView& view, EventPump& pump, RandomSource& random, SettingsHost& 
       memory_(state_, fields_, view),
       clock_(state_, view, view),
       ini_(settingsHost),
-      computer_(state_, fields_, view, view, pause_, random, memory_),
-      player_(state_, fields_, view, view, view, pause_, memory_, clock_, computer_) {}
+      cards_(state_, fields_, view, view, memory_),
+      computer_(state_, fields_, view, pause_, random, cards_, memory_),
+      player_(state_, fields_, view, view, pause_, cards_, memory_, clock_, computer_) {}
 
 void Game::Form_Initialize() {
   if (settingsDirectory_) {

@@ -62,10 +62,7 @@ class Game final : public MainEvents {
   const GameState& state() const { return state_; }
   const MainWindowFields& fields() const { return fields_; }
   GameClock& clock() { return clock_; }
-  ComputerMemory& memory() { return memory_; }
   ComputerTurn& computer() { return computer_; }
-  PlayerTurn& player() { return player_; }
-  Ini& ini() { return ini_; }
 
  private:
   void StartNewGame();
@@ -79,6 +76,7 @@ class Game final : public MainEvents {
   ComputerMemory memory_;
   GameClock clock_;
   Ini ini_;
+  TurnCards cards_;
   ComputerTurn computer_;
   PlayerTurn player_;
 };

@@ -5,15 +5,15 @@
 
 namespace velmora {
 
-PlayerTurn::PlayerTurn(GameState& state, MainWindowFields& fields, BoardView& board,
-                       LabelView& labels, MessageView& messages, Pause& pause,
+PlayerTurn::PlayerTurn(GameState& state, MainWindowFields& fields, LabelView& labels,
+                       MessageView& messages, Pause& pause, TurnCards& cards,
                        ComputerMemory& memory, GameClock& clock, ComputerTurn& computer)
     : state_(state),
       fields_(fields),
-      board_(board),
       labels_(labels),
       messages_(messages),
       pause_(pause),
+      cards_(cards),
       memory_(memory),
       clock_(clock),
       computer_(computer) {}
@@ -48,7 +48,8 @@ void PlayerTurn::img_Cards_Click(Int16 slot) {
 
 void PlayerTurn::FlipCard1(Int16 slot) {
   if (fields_.CardsTurned == 1) {
-    TurnFirstCard(slot);
+    state_.FirstCardUp = kTrue;
+    cards_.TurnFirst(slot);
   } else if (fields_.CardsTurned == 2) {
     TurnSecondCard(slot);
   } else {
@@ -56,37 +57,13 @@ void PlayerTurn::FlipCard1(Int16 slot) {
   }
 }
 
-void PlayerTurn::TurnFirstCard(Int16 slot) {
-  state_.FirstCardUp = kTrue;
-  state_.TurnPair[1] = slot;
-  fields_.FirstCardNo = state_.Board[slot].CardNo;
-  fields_.FirstValue = state_.Board[slot].CardValue;
-  state_.Board[slot].Turned = kTrue;
-  board_.ShowFace(slot, fields_.FirstCardNo);
-  memory_.ShowCardInMemory();
-}
-
 void PlayerTurn::TurnSecondCard(Int16 slot) {
   state_.FirstCardUp = kFalse;
-  state_.TurnPair[2] = slot;
-  fields_.SecondCardNo = state_.Board[slot].CardNo;
-  fields_.SecondValue = state_.Board[slot].CardValue;
-  // Turned stays 0 while the second card is on show.
-  board_.ShowFace(slot, fields_.SecondCardNo);
+  cards_.ShowSecond(slot);
   pause_.Delay(pause::kLook);
 
   if (fields_.FirstValue == fields_.SecondValue) {
-    const Int16 first = state_.TurnPair[1];
-    state_.Board[first].Turned = kTrue;
-    memory_.EraseCardInMemory(fields_.FirstValue, first);
-    board_.ClearSlot(first);
-    const Int16 second = state_.TurnPair[2];
-    state_.Board[second].Turned = kTrue;
-    memory_.EraseCardInMemory(fields_.SecondValue, second);
-    board_.ClearSlot(second);
-    ++state_.Scores[1];
-    ShowScores(state_, labels_);
-    state_.CardsTaken = static_cast<Int16>(state_.CardsTaken + 2);
+    cards_.TakePair(1);
     labels_.SetCaption(Label::Match, text::kYourTurn);
     // The last pair: the memory count is left as it was before the pair was forgotten.
     if (state_.CardsTaken >= kCardCount) {
@@ -94,11 +71,8 @@ void PlayerTurn::TurnSecondCard(Int16 slot) {
       return;
     }
   } else {
-    for (int element : {1, 2}) {
-      const Int16 s = state_.TurnPair[static_cast<std::size_t>(element)];
-      state_.Board[s].Turned = 0;
-      board_.ShowBack(s, state_.BackIndex);
-    }
+    cards_.TurnBack(state_.TurnPair[1]);
+    cards_.TurnBack(state_.TurnPair[2]);
     if (state_.ComputerMode != kFalse) {
       labels_.SetCaption(Label::Match, text::kComputersTurn);
       state_.PlayersTurn = 0;

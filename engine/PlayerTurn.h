@@ -6,6 +6,7 @@
 #include "core/Views.h"
 #include "opponent/ComputerMemory.h"
 #include "opponent/ComputerTurn.h"
+#include "opponent/TurnCards.h"
 
 namespace velmora {
 
@@ -13,8 +14,8 @@ namespace velmora {
 // judges the pair and, in a game against the computer, hands a failed turn over.
 class PlayerTurn {
  public:
-  PlayerTurn(GameState& state, MainWindowFields& fields, BoardView& board, LabelView& labels,
-             MessageView& messages, Pause& pause, ComputerMemory& memory, GameClock& clock,
+  PlayerTurn(GameState& state, MainWindowFields& fields, LabelView& labels, MessageView& messages,
+             Pause& pause, TurnCards& cards, ComputerMemory& memory, GameClock& clock,
              ComputerTurn& computer);
 
   void img_Cards_Click(Int16 slot);
@@ -23,15 +24,14 @@ class PlayerTurn {
   void FlipCard1(Int16 slot);
 
  private:
-  void TurnFirstCard(Int16 slot);
   void TurnSecondCard(Int16 slot);
 
   GameState& state_;
   MainWindowFields& fields_;
-  BoardView& board_;
   LabelView& labels_;
   MessageView& messages_;
   Pause& pause_;
+  TurnCards& cards_;
   ComputerMemory& memory_;
   GameClock& clock_;
   ComputerTurn& computer_;

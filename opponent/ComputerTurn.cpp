@@ -5,15 +5,15 @@
 
 namespace velmora {
 
-ComputerTurn::ComputerTurn(GameState& state, MainWindowFields& fields, BoardView& board,
-                           LabelView& labels, Pause& pause, RandomSource& random,
+ComputerTurn::ComputerTurn(GameState& state, MainWindowFields& fields, LabelView& labels,
+                           Pause& pause, RandomSource& random, TurnCards& cards,
                            ComputerMemory& memory)
     : state_(state),
       fields_(fields),
-      board_(board),
       labels_(labels),
       pause_(pause),
       random_(random),
+      cards_(cards),
       memory_(memory) {}
 
 void ComputerTurn::ComputersTurn() {
@@ -42,20 +42,11 @@ void ComputerTurn::ComputersTurn() {
 
 void ComputerTurn::FlipCard2(Int16& slot, Int16& pick, Int16& count) {
   if (count == 1) {
-    TurnFirstCard(slot);
+    fields_.ComputerFirstSlot = slot;
+    cards_.TurnFirst(slot);
   } else if (count == 2) {
     TurnSecondCard(slot, pick, count);
   }
-}
-
-void ComputerTurn::TurnFirstCard(Int16 slot) {
-  state_.TurnPair[1] = slot;
-  fields_.ComputerFirstSlot = slot;
-  fields_.FirstCardNo = state_.Board[slot].CardNo;
-  fields_.FirstValue = state_.Board[slot].CardValue;
-  state_.Board[slot].Turned = kTrue;
-  board_.ShowFace(slot, fields_.FirstCardNo);
-  memory_.ShowCardInMemory();
 }
 
 bool ComputerTurn::CanUseRemembered(Int16 candidate) const {
@@ -68,37 +59,23 @@ void ComputerTurn::TurnSecondCard(Int16& slot, Int16& pick, Int16& count) {
   Int16 candidate = slot;
   memory_.GetCardInMemory(candidate);
   if (CanUseRemembered(candidate)) slot = candidate;
-  state_.TurnPair[2] = slot;
-  fields_.SecondCardNo = state_.Board[slot].CardNo;
-  fields_.SecondValue = state_.Board[slot].CardValue;
-  board_.ShowFace(slot, fields_.SecondCardNo);
+  cards_.ShowSecond(slot);
   pause_.Delay(pause::kLook);
 
   const bool won = fields_.FirstValue == fields_.SecondValue;
   if (won) {
-    slot = state_.TurnPair[1];
-    state_.Board[slot].Turned = kTrue;
-    memory_.EraseCardInMemory(fields_.FirstValue, slot);
-    board_.ClearSlot(slot);
+    cards_.TakePair(0);
     slot = state_.TurnPair[2];
-    state_.Board[slot].Turned = kTrue;
-    memory_.EraseCardInMemory(fields_.SecondValue, slot);
-    board_.ClearSlot(slot);
-    ++state_.Scores[0];
-    ShowScores(state_, labels_);
-    state_.CardsTaken = static_cast<Int16>(state_.CardsTaken + 2);
     pick = 0;
     labels_.SetCaption(Label::Match, text::kComputersTurn);
     if (state_.CardsTaken >= kCardCount) fields_.GameOver = kTrue;
   } else {
     slot = state_.TurnPair[1];
-    state_.Board[slot].Turned = 0;
-    board_.ShowBack(slot, state_.BackIndex);
+    cards_.TurnBack(slot);
     // The computer remembers its own first card, not its second.
     memory_.PutCardInMemory(slot, fields_.FirstValue);
     slot = state_.TurnPair[2];
-    state_.Board[slot].Turned = 0;
-    board_.ShowBack(slot, state_.BackIndex);
+    cards_.TurnBack(slot);
     labels_.SetCaption(Label::Match, text::kYourTurn);
   }
   count = 0;

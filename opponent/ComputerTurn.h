@@ -5,6 +5,7 @@
 #include "core/Random.h"
 #include "core/Views.h"
 #include "opponent/ComputerMemory.h"
+#include "opponent/TurnCards.h"
 
 namespace velmora {
 
@@ -12,8 +13,8 @@ namespace velmora {
 // for a remembered partner when it knows one, and keeps the turn while it wins pairs.
 class ComputerTurn {
  public:
-  ComputerTurn(GameState& state, MainWindowFields& fields, BoardView& board, LabelView& labels,
-               Pause& pause, RandomSource& random, ComputerMemory& memory);
+  ComputerTurn(GameState& state, MainWindowFields& fields, LabelView& labels, Pause& pause,
+               RandomSource& random, TurnCards& cards, ComputerMemory& memory);
 
   // Plays the whole turn; returns when the player has the turn again or the game is over.
   void ComputersTurn();
@@ -22,7 +23,6 @@ class ComputerTurn {
   void FlipCard2(Int16& slot, Int16& pick, Int16& count);
 
  private:
-  void TurnFirstCard(Int16 slot);
   void TurnSecondCard(Int16& slot, Int16& pick, Int16& count);
   // A remembered slot may be used as the partner only while its card is still on the board:
   // an entry hidden by a lower level keeps its slot after that card has been taken.
@@ -30,10 +30,10 @@ class ComputerTurn {
 
   GameState& state_;
   MainWindowFields& fields_;
-  BoardView& board_;
   LabelView& labels_;
   Pause& pause_;
   RandomSource& random_;
+  TurnCards& cards_;
   ComputerMemory& memory_;
 };
 

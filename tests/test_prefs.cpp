@@ -45,13 +45,6 @@ class PrefsFileTest : public ::testing::Test {
  protected:
   PrefsFileTest() { ini_.SetIniPath(folder_.Path().string()); }
   fs::path File() const { return folder_ / "velmora.ini"; }
-  std::vector<std::string> DirectoryListing() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_.Path())) {
-      names.push_back(entry.path().filename());
-    }
-    return names;
-  }
 
   // Reads the card back as start-up does: back 0 expects the fatal path.
   void ExpectReadGives(Int16 expected) {
@@ -220,25 +213,6 @@ TEST_F(PrefsFileTest, WriteChangesOnlyTheValueAndKeepsMode) {
   EXPECT_EQ(Slurp(File()), "; velmora\r\n[Other]\r\nBack=1\r\n\r\n[Deck]\r\nBack= 4\r\n");
   EXPECT_EQ(fs::status(File()).permissions(), fs::perms(0640));
   EXPECT_TRUE(host_.events.empty());
-}
-
-TEST_F(PrefsFileTest, ReadOnlyFileCostsOneBeepPerWrite) {
-  const std::string before = "[Deck]\nBack=3\n";
-  Spill(File(), before);
-  fs::permissions(File(), fs::perms(0444));  // refused even for root
-  ini_.WriteDeckBack(4);
-  EXPECT_EQ(host_.events, std::vector<std::string>{"beep"});
-  ini_.WriteDeckBack(5);
-  EXPECT_EQ(host_.events.size(), 2u);
-  EXPECT_EQ(Slurp(File()), before);
-  EXPECT_EQ(DirectoryListing(), std::vector<std::string>{"velmora.ini"});
-}
-
-TEST_F(PrefsFileTest, ReadOnlyDirectoryCostsBeep) {
-  fs::permissions(folder_.Path(), fs::perms(0555));
-  ini_.WriteDeckBack(4);
-  EXPECT_EQ(host_.events, std::vector<std::string>{"beep"});
-  EXPECT_TRUE(DirectoryListing().empty());
 }
 
 // A settings file the game cannot use as it is, or a write that fails on the way.

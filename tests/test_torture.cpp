@@ -137,12 +137,10 @@ TEST_P(TortureTest, NoSequenceOfActionsBreaksTheGame) {
   const long sessions = Setting("VELMORA_TORTURE_SESSIONS", 2000);
   const long first = Setting("VELMORA_TORTURE_FIRST", 1);
   const int count = static_cast<int>(Setting("VELMORA_TORTURE_ACTIONS", 500));
-  long played = 0;
   for (long n = GetParam(); n < sessions; n += kShards) {
     const auto seed = static_cast<std::uint64_t>(first + n);
     const std::vector<Action> actions = Generate(seed, count);
     const std::string fault = Replay(seed, actions);
-    ++played;
     if (!fault.empty()) {
       const std::vector<Action> shortest = Shrink(seed, actions);
       FAIL() << "seed " << seed << ": " << fault << "\nshortest failing actions ("
@@ -150,7 +148,6 @@ TEST_P(TortureTest, NoSequenceOfActionsBreaksTheGame) {
              << "), which gives: " << Replay(seed, shortest) << Listing(shortest);
     }
   }
-  EXPECT_GE(played, (sessions - GetParam()) / kShards);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, TortureTest, ::testing::Range(0, 4));

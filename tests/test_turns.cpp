@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -61,10 +62,10 @@ class TurnTest : public GameFixture {
     if (checking) Check();
   }
 
-  Faces FacesShown(double after = -1.0) const {
+  Faces FacesShown() const {
     Faces faces;
     for (const auto& change : view.boardLog) {
-      if (change.picture.kind == SlotPicture::Face && change.time > after) {
+      if (change.picture.kind == SlotPicture::Face) {
         faces.emplace_back(change.time, change.slot);
       }
     }
@@ -85,148 +86,167 @@ class TurnTest : public GameFixture {
   const MemorySlot& Entry(int i) { return game.state().Memory[static_cast<std::size_t>(i)]; }
 };
 
-// The player's pair and miss in both modes, to the millisecond of virtual time: the first
-// card at once, 0.75 s, the second card, 2 s look, then taken or turned back; after a miss
-// against the computer, 0.75 s and 2 s more before the computer's first card.
-struct TimingCase {
+// One turn's course, from the clicks: every picture change after the deal and every status
+// text with its moment of virtual time, the scores, what the computer remembers, and
+// CardsTurned at one moment. The first card shows at once, 0.75 s pass, the second card shows
+// for a 2 s look; after a miss against the computer 0.75 s and 2 s more pass before the
+// computer's first card. Clicks inside those pauses do what the flags say.
+using Changes = std::vector<std::tuple<double, int, char>>;  // F face, B back, N nothing
+using Matches = std::vector<std::pair<double, std::string>>;
+
+struct TurnCase {
   const char* name;
   bool practice;
-  int second;
-  Faces faces;
-  const char* caption;
-  std::vector<int> score;  // computer, player
-  const char* counter;
-};
-
-void PrintTo(const TimingCase& c, std::ostream* out) {
-  *out << c.name;
-}
-
-class PlayerTimingTest : public TurnTest, public ::testing::WithParamInterface<TimingCase> {};
-
-TEST_P(PlayerTimingTest, CardsShowTurnAndVanishOnTime) {
-  const TimingCase& c = GetParam();
-  if (c.practice) Practice();
-  ComputerDraws({3, 4});
-  Schedule({{0.0, 1}, {1.0, c.second}});
-  Run();
-  EXPECT_EQ(FacesShown(), c.faces);
-  const bool pair = c.second == 14;
-  const SlotPicture::Kind after = pair ? SlotPicture::Nothing : SlotPicture::Back;
-  EXPECT_DOUBLE_EQ(TimeOf(1, after), 3.0);
-  EXPECT_DOUBLE_EQ(TimeOf(c.second, after), 3.0);
-  EXPECT_DOUBLE_EQ(MatchTime(pair || c.practice ? text::kYourTurn : text::kComputersTurn), 3.0);
-  EXPECT_EQ(view.Caption(Label::Match), c.caption);
-  EXPECT_EQ(game.state().Scores[0], c.score[0]);
-  EXPECT_EQ(game.state().Scores[1], c.score[1]);
-  EXPECT_EQ(view.Caption(Label::Counter), c.counter);
-  EXPECT_EQ(game.state().PlayersTurn, 1);
-  if (!pair && !c.practice) {
-    // The computer's two cards turn back 2 s after its second card, and it gives up the turn.
-    EXPECT_DOUBLE_EQ(TimeOf(3, SlotPicture::Back), 8.5);
-    EXPECT_DOUBLE_EQ(MatchTime(text::kYourTurn), 8.5);
-    EXPECT_EQ(Entry(1).Slot, 2) << "the player's second card is remembered";
-    EXPECT_EQ(Entry(2).Slot, 3) << "then the computer's own first card";
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Turns, PlayerTimingTest,
-    ::testing::Values(
-        TimingCase{"PairAgainstTheComputer",
-                   false,
-                   14,
-                   {{0.0, 1}, {1.0, 14}},
-                   text::kYourTurn,
-                   {0, 1},
-                   "0"},
-        TimingCase{"MissAgainstTheComputer",
-                   false,
-                   2,
-                   {{0.0, 1}, {1.0, 2}, {5.75, 3}, {6.5, 4}},
-                   text::kYourTurn,
-                   {0, 0},
-                   "2"},
-        TimingCase{"PairInPractice", true, 14, {{0.0, 1}, {1.0, 14}}, text::kYourTurn, {0, 1}, "0"},
-        TimingCase{"MissInPracticeRemembersNothing",
-                   true,
-                   2,
-                   {{0.0, 1}, {1.0, 2}},
-                   text::kYourTurn,
-                   {0, 0},
-                   "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// What a click does when it arrives inside a pause of a turn in progress.
-struct PauseClickCase {
-  const char* name;
   Clicks clicks;
-  Faces faces;
-  std::vector<int> score;
-  std::pair<double, int> cardsTurnedProbe;  // CardsTurned just after this moment
+  Changes changes;
+  Matches matches;
+  std::vector<int> score;        // computer, player
+  std::vector<int> remembered;   // slots in the memory's entries, in order
+  std::pair<double, int> probe;  // CardsTurned just after this moment
 };
 
-void PrintTo(const PauseClickCase& c, std::ostream* out) {
+void PrintTo(const TurnCase& c, std::ostream* out) {
   *out << c.name;
 }
 
-class ClickInPauseTest : public TurnTest, public ::testing::WithParamInterface<PauseClickCase> {};
+class TurnCourseTest : public TurnTest, public ::testing::WithParamInterface<TurnCase> {};
 
-TEST_P(ClickInPauseTest, FlagsDecideWhatTheClickDoes) {
-  const PauseClickCase& c = GetParam();
+TEST_P(TurnCourseTest, PicturesTextsAndMemoryFollowTheClicks) {
+  const TurnCase& c = GetParam();
+  if (c.practice) Practice();
   ComputerDraws({3, 4});
   Schedule(c.clicks);
   int probed = -1;
-  pump.At(c.cardsTurnedProbe.first, [&] { probed = game.fields().CardsTurned; });
+  pump.At(c.probe.first, [&] { probed = game.fields().CardsTurned; });
   Run();
-  EXPECT_EQ(FacesShown(), c.faces);
+  Changes changes;
+  for (const auto& change : view.boardLog) {
+    changes.emplace_back(change.time, change.slot, "NFB"[change.picture.kind]);
+  }
+  EXPECT_EQ(changes, c.changes);
+  EXPECT_EQ(view.matchLog, c.matches);
   EXPECT_EQ(game.state().Scores[0], c.score[0]);
   EXPECT_EQ(game.state().Scores[1], c.score[1]);
-  EXPECT_EQ(probed, c.cardsTurnedProbe.second);
+  std::vector<int> remembered;
+  for (int i = 1; i <= kMemoryEntries && Entry(i).Slot != 0; ++i)
+    remembered.push_back(Entry(i).Slot);
+  EXPECT_EQ(remembered, c.remembered);
+  EXPECT_EQ(probed, c.probe.second);
   EXPECT_EQ(game.state().PlayersTurn, 1);
-  EXPECT_EQ(view.messages.size(), 0u);
+  EXPECT_TRUE(view.messages.empty());
 }
 
-const Faces kPlayerPair = {{0.0, 1}, {1.0, 14}};
-const Faces kMissThenComputer = {{0.0, 1}, {1.0, 2}, {5.75, 3}, {6.5, 4}};
+const Changes kPair = {{0.0, 1, 'F'}, {1.0, 14, 'F'}, {3.0, 1, 'N'}, {3.0, 14, 'N'}};
+const Changes kMiss = {{0.0, 1, 'F'}, {1.0, 2, 'F'}, {3.0, 1, 'B'}, {3.0, 2, 'B'}};
+const Changes kMissThenComputer = {{0.0, 1, 'F'},  {1.0, 2, 'F'}, {3.0, 1, 'B'}, {3.0, 2, 'B'},
+                                   {5.75, 3, 'F'}, {6.5, 4, 'F'}, {8.5, 3, 'B'}, {8.5, 4, 'B'}};
+const Matches kYours = {{3.0, text::kYourTurn}};
+const Matches kComputersThenYours = {{3.0, text::kComputersTurn}, {8.5, text::kYourTurn}};
+// The player's second card is remembered, then the computer's own first card.
+const std::vector<int> kBothRemembered = {2, 3};
 
 INSTANTIATE_TEST_SUITE_P(
-    Turns, ClickInPauseTest,
+    Turns, TurnCourseTest,
     ::testing::Values(
-        PauseClickCase{"SecondCardInsideTheFirstCardsPause",
-                       {{0.0, 1}, {0.5, 14}},
-                       {{0.0, 1}, {0.5, 14}},
-                       {0, 1},
-                       {0.6, 2}},
-        PauseClickCase{"FaceUpFirstCardIgnored", {{0.0, 1}, {0.5, 1}}, {{0.0, 1}}, {0, 0}, {5, 1}},
-        PauseClickCase{"FaceDownCardDuringTheLook",
-                       {{0.0, 1}, {1.0, 14}, {2.0, 5}},
-                       kPlayerPair,
-                       {0, 1},
-                       {2.1, 3}},
-        PauseClickCase{"SecondCardAgainDuringItsLook",
-                       {{0.0, 1}, {1.0, 14}, {1.5, 14}},
-                       kPlayerPair,
-                       {0, 1},
-                       {3.5, 0}},
-        PauseClickCase{
-            "TakenCardIgnored", {{0.0, 1}, {1.0, 14}, {4.0, 1}}, kPlayerPair, {0, 1}, {4.1, 0}},
-        PauseClickCase{"RefusedBeforeTheComputersTurn",
-                       {{0.0, 1}, {1.0, 2}, {3.5, 5}, {4.5, 6}},
-                       kMissThenComputer,
-                       {0, 0},
-                       {4.6, 0}},
-        PauseClickCase{"RefusedDuringTheComputersTurn",
-                       {{0.0, 1}, {1.0, 2}, {6.0, 5}, {7.0, 6}},
-                       kMissThenComputer,
-                       {0, 0},
-                       {7.1, 0}},
+        TurnCase{"PairAgainstTheComputer",
+                 false,
+                 {{0.0, 1}, {1.0, 14}},
+                 kPair,
+                 kYours,
+                 {0, 1},
+                 {},
+                 {3.5, 0}},
+        TurnCase{"MissAgainstTheComputer",
+                 false,
+                 {{0.0, 1}, {1.0, 2}},
+                 kMissThenComputer,
+                 kComputersThenYours,
+                 {0, 0},
+                 kBothRemembered,
+                 {4.0, 0}},
+        TurnCase{
+            "PairInPractice", true, {{0.0, 1}, {1.0, 14}}, kPair, kYours, {0, 1}, {}, {3.5, 0}},
+        TurnCase{"MissInPracticeRemembersNothing",
+                 true,
+                 {{0.0, 1}, {1.0, 2}},
+                 kMiss,
+                 kYours,
+                 {0, 0},
+                 {},
+                 {3.5, 0}},
+        TurnCase{"SecondCardInsideTheFirstCardsPause",
+                 false,
+                 {{0.0, 1}, {0.5, 14}},
+                 {{0.0, 1, 'F'}, {0.5, 14, 'F'}, {2.5, 1, 'N'}, {2.5, 14, 'N'}},
+                 {{2.5, text::kYourTurn}},
+                 {0, 1},
+                 {},
+                 {0.6, 2}},
+        TurnCase{"FaceUpFirstCardIgnored",
+                 false,
+                 {{0.0, 1}, {0.5, 1}},
+                 {{0.0, 1, 'F'}},
+                 {},
+                 {0, 0},
+                 {},
+                 {5.0, 1}},
+        TurnCase{"FaceDownCardDuringTheLookOnlyCounts",
+                 false,
+                 {{0.0, 1}, {1.0, 14}, {2.0, 5}},
+                 kPair,
+                 kYours,
+                 {0, 1},
+                 {},
+                 {2.1, 3}},
+        TurnCase{"SecondCardAgainDuringItsLook",
+                 false,
+                 {{0.0, 1}, {1.0, 14}, {1.5, 14}},
+                 kPair,
+                 kYours,
+                 {0, 1},
+                 {},
+                 {3.5, 0}},
+        TurnCase{"TakenCardIgnored",
+                 false,
+                 {{0.0, 1}, {1.0, 14}, {4.0, 1}},
+                 kPair,
+                 kYours,
+                 {0, 1},
+                 {},
+                 {4.1, 0}},
+        TurnCase{"RefusedBeforeTheComputersTurn",
+                 false,
+                 {{0.0, 1}, {1.0, 2}, {3.5, 5}, {4.5, 6}},
+                 kMissThenComputer,
+                 kComputersThenYours,
+                 {0, 0},
+                 kBothRemembered,
+                 {4.6, 0}},
+        TurnCase{"RefusedDuringTheComputersTurn",
+                 false,
+                 {{0.0, 1}, {1.0, 2}, {6.0, 5}, {7.0, 6}},
+                 kMissThenComputer,
+                 kComputersThenYours,
+                 {0, 0},
+                 kBothRemembered,
+                 {7.1, 0}},
         // The computer gives the turn back before its last 0.75 s pause ends.
-        PauseClickCase{"AcceptedInTheComputersLastPause",
-                       {{0.0, 1}, {1.0, 2}, {8.7, 7}},
-                       {{0.0, 1}, {1.0, 2}, {5.75, 3}, {6.5, 4}, {8.7, 7}},
-                       {0, 0},
-                       {9.0, 1}}),
+        TurnCase{"AcceptedInTheComputersLastPause",
+                 false,
+                 {{0.0, 1}, {1.0, 2}, {8.7, 7}},
+                 {{0.0, 1, 'F'},
+                  {1.0, 2, 'F'},
+                  {3.0, 1, 'B'},
+                  {3.0, 2, 'B'},
+                  {5.75, 3, 'F'},
+                  {6.5, 4, 'F'},
+                  {8.5, 3, 'B'},
+                  {8.5, 4, 'B'},
+                  {8.7, 7, 'F'}},
+                 kComputersThenYours,
+                 {0, 0},
+                 kBothRemembered,
+                 {9.0, 1}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The computer's own rules for its second card, its memory and its repeated turns.
@@ -262,27 +282,6 @@ TEST_F(TurnTest, ComputersSecondCardComesFromMemoryOnlyForAnotherSlot) {
   EXPECT_EQ(Entry(1).Slot, 6) << "the found partner was forgotten; the new miss fills entry 1";
   EXPECT_EQ(view.Caption(Label::Match), text::kYourTurn);
   EXPECT_EQ(view.Caption(Label::Counter), "1");
-}
-
-TEST_F(TurnTest, ComputerTakesTheLastTwoPairsInOneTurnAndEndsTheGame) {
-  random.StopRepeating();
-  for (int s = 3; s <= 13; ++s) TakeEarlier(s, s + 13, s % 2);
-  for (int s = 29; s <= 39; ++s) TakeEarlier(s, s + 13, s % 2);
-  TakeEarlier(27, 40, 0);
-  TakeEarlier(28, 41, 1);
-  // Left: 1, 14 (value 1) and 2, 15 (value 2); the scores stand at 12:12.
-  ASSERT_EQ(game.state().CardsTaken, 48);
-  game.state().Scores = {12, 12};
-  game.ShowScores();
-  game.state().PlayersTurn = 0;
-  ComputerDraws({5, 1, 1, 14, 40, 2, 15});  // taken and repeated slots are drawn again
-  Fire([&] { game.computer().ComputersTurn(); });
-  EXPECT_EQ(FacesShown(), (Faces{{0.0, 1}, {0.75, 14}, {3.5, 2}, {4.25, 15}}));
-  EXPECT_EQ(game.fields().GameOver, kTrue);
-  EXPECT_EQ(game.state().PlayersTurn, 1);
-  EXPECT_EQ(game.state().MustDeal, kTrue);
-  EXPECT_EQ(view.Caption(Label::Match), text::kComputerWins);
-  EXPECT_DOUBLE_EQ(MatchTime(text::kComputerWins), 7.0);
 }
 
 TEST_F(TurnTest, PlayersLastPairShowsTheResultAfterThePauseAndClosesTheBoard) {
