@@ -20,8 +20,8 @@ enum class Label {
 // The menu entries that carry check marks.
 enum class MenuItem { Computer, Practice, Beginner, Intermediate, Advanced };
 
-// Secondary windows, each opened modally.
-enum class Window { Shuffle, Rules, About, Backs };
+// Secondary windows without events of their own for the game, each opened modally.
+enum class Window { Shuffle, Rules, About };
 
 // Message box styles (icon and buttons), as the game passes them.
 inline constexpr int kStyleCritical = 16;
@@ -63,16 +63,50 @@ class MenuView {
   virtual bool IsChecked(MenuItem item) const = 0;
 };
 
+// The card-back chooser window (frm_Backs) as its rules see it. Pictures are numbered 1..12.
+class BacksView {
+ public:
+  virtual ~BacksView() = default;
+  // The thin single-line frame of a back picture.
+  virtual void SetBorder(Int16 index, bool on) = 0;
+  virtual void SetBackVisible(Int16 index, bool visible) = 0;
+  // Closes and destroys the window; the call that opened it returns once the handler running
+  // now has returned. No event reaches the chooser afterwards.
+  virtual void Unload() = 0;
+};
+
+// The chooser window's events, delivered like the main window's.
+class BacksEvents {
+ public:
+  virtual ~BacksEvents() = default;
+  // The window has been created and centred and is about to show.
+  virtual void Form_Load(BacksView& window) = 0;
+  virtual void img_Back_Click(Int16 index) = 0;
+  virtual void cmd_Ok_Click() = 0;
+  virtual void cmd_Cancel_Click() = 0;
+  // The close box: the window is going away without the game asking.
+  virtual void Form_Unload() = 0;
+};
+
+class DialogView {
+ public:
+  virtual ~DialogView() = default;
+  // Opens a secondary window modally; returns when it has been unloaded.
+  virtual void OpenModal(Window window) = 0;
+  // Opens the card-back chooser modally with its events going to `events`; returns when it
+  // has been unloaded (by the chooser, its close box, or the end of the program).
+  virtual void OpenBacks(BacksEvents& events) = 0;
+};
+
 // Everything the game logic may do to the main window.
 class MainView : public LabelView,
                  public TimerView,
                  public BoardView,
                  public MessageView,
-                 public MenuView {
+                 public MenuView,
+                 public DialogView {
  public:
   virtual void EnableDeal() = 0;
-  // Opens a secondary window modally; returns when it has been unloaded.
-  virtual void OpenModal(Window window) = 0;
   // Ends the program at once, closing every window.
   virtual void EndProgram() = 0;
 };

@@ -305,10 +305,11 @@ void MainWindow::OpenModal(Window window) {
     }
     case Window::Rules:
     case Window::About:
-    case Window::Backs:
-      break;  // these windows come with the help and chooser commands
+      break;  // these windows come with the help commands
   }
 }
+
+void MainWindow::OpenBacks(BacksEvents&) {}
 
 void MainWindow::EndProgram() {
   hide();

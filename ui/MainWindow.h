@@ -49,6 +49,7 @@ class MainWindow final : public QMainWindow, public MainView {
   void EnableDeal() override;
   void ShowMessage(std::string_view prompt, int style, std::string_view title) override;
   void OpenModal(Window window) override;
+  void OpenBacks(BacksEvents& events) override;
   void EndProgram() override;
 
   // For tests and tools: the widgets as the player sees them.

@@ -66,6 +66,10 @@ class RecordingView : public MainView {
     opened.push_back(window);
     if (onOpenModal) onOpenModal(window);
   }
+  void OpenBacks(BacksEvents& events) override {
+    ++backsOpenings;
+    if (onOpenBacks) onOpenBacks(events);
+  }
   void EndProgram() override {
     ++endRequests;
     if (onEndProgram) onEndProgram();
@@ -93,6 +97,10 @@ class RecordingView : public MainView {
   // Lets a test act while a modal window is "open" (e.g. pause as the shuffle notice does).
   std::function<void(Window)> onOpenModal;
   std::function<void()> onEndProgram;
+  // Plays the chooser window: load it, click, close. Without it the chooser opens and closes
+  // as if Cancel had been pressed at once.
+  std::function<void(BacksEvents&)> onOpenBacks;
+  int backsOpenings = 0;
   // Stamps the logs below; the fixtures point it at their virtual clock.
   std::function<double()> clock;
   std::vector<BoardChange> boardLog;
