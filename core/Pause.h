@@ -29,6 +29,9 @@ struct GameEnded : Unwind {};
 // the old deal.
 struct GameReset : Unwind {};
 
+// A secondary window closed while one of its handlers waited: there is nothing left to draw on.
+struct WindowClosed : Unwind {};
+
 // Waits the given seconds while still handling window events. Zero or less returns at once.
 // Throws GameEnded when the program ends during the wait.
 void Delay(EventPump& pump, float seconds);
@@ -42,6 +45,11 @@ class Pause {
   void Delay(float seconds);
   // Every pause now waiting belongs to the old game.
   void NewGame() { ++generation_; }
+  // After a modal window has returned: the handler that opened it stops if the program ended
+  // meanwhile, so nothing is drawn into closing windows.
+  void AfterModal() {
+    if (pump_.Ending()) throw GameEnded{};
+  }
   EventPump& Pump() { return pump_; }
 
  private:

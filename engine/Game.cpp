@@ -11,12 +11,17 @@ Game::Game(MainView& view, EventPump& pump, RandomSource& random, SettingsHost& 
       random_(random),
       settingsDirectory_(std::move(settingsDirectory)),
       pause_(pump),
+      board_(view),
       memory_(state_, fields_, view),
       clock_(state_, view, view),
       ini_(settingsHost),
-      cards_(state_, fields_, view, view, memory_),
+      cards_(state_, fields_, board_, view, memory_),
       computer_(state_, fields_, view, pause_, random, cards_, memory_),
-      player_(state_, fields_, view, view, pause_, cards_, memory_, clock_, computer_) {}
+      player_(state_, fields_, view, view, pause_, cards_, memory_, clock_, computer_),
+      options_(state_, view, view),
+      hint_(state_, fields_, board_, pause_),
+      chooser_(state_, pause_),
+      changeDeck_(state_, board_, view, pause_, ini_, chooser_) {}
 
 void Game::Form_Initialize() {
   if (settingsDirectory_) {
@@ -88,7 +93,7 @@ void Game::LoadCards() {
   for (Int16 s = 1; s <= kCardCount; ++s) {
     const Int16 card = NextCard();
     state_.Board[s] = {s, card, static_cast<Int16>(card % 13), 0};
-    view_.ShowBack(s, state_.BackIndex);
+    board_.ShowBack(s, state_.BackIndex);
   }
 }
 
@@ -102,8 +107,7 @@ void Game::StartNewGame() {
 
 void Game::btn_Deal_Click() {
   view_.OpenModal(Window::Shuffle);
-  // Exit while the notice was up: the old game must not deal into closing windows.
-  if (pause_.Pump().Ending()) throw GameEnded{};
+  pause_.AfterModal();  // Exit while the notice was up: no deal into closing windows
   StartNewGame();
 }
 
@@ -115,16 +119,12 @@ void Game::mnu_Exit_Click() {
   view_.EndProgram();
 }
 
-// The hint, the levels and modes, the chooser and the help windows arrive with their own
-// changes; until then their menu entries reach these handlers and change nothing.
-void Game::mnu_Hint_Click() {}
-void Game::mnu_Computer_Click() {}
-void Game::mnu_Practice_Click() {}
-void Game::mnu_Beginner_Click() {}
-void Game::mnu_Intermediate_Click() {}
-void Game::mnu_Advanced_Click() {}
-void Game::mnu_ChangeDeck_Click() {}
-void Game::mnu_Rules_Click() {}
-void Game::mnu_About_Click() {}
+void Game::mnu_Rules_Click() {
+  view_.OpenModal(Window::Rules);
+}
+
+void Game::mnu_About_Click() {
+  view_.OpenModal(Window::About);
+}
 
 }  // namespace velmora

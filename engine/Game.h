@@ -7,10 +7,15 @@
 #include "core/GameState.h"
 #include "core/Pause.h"
 #include "core/Random.h"
+#include "core/ShownBoard.h"
 #include "core/Views.h"
 #include "engine/PlayerTurn.h"
 #include "opponent/ComputerMemory.h"
 #include "opponent/ComputerTurn.h"
+#include "opponent/Hint.h"
+#include "opponent/PlayOptions.h"
+#include "prefs/BackChooser.h"
+#include "prefs/ChangeDeck.h"
 #include "prefs/Ini.h"
 
 namespace velmora {
@@ -37,14 +42,14 @@ class Game final : public MainEvents {
   void btn_Deal_Click() override;
   void Timer1_Timer() override { clock_.Timer1_Timer(); }
   void mnu_NewGame_Click() override;
-  void mnu_Hint_Click() override;
+  void mnu_Hint_Click() override { hint_.mnu_Hint_Click(); }
   void mnu_Exit_Click() override;
-  void mnu_Computer_Click() override;
-  void mnu_Practice_Click() override;
-  void mnu_Beginner_Click() override;
-  void mnu_Intermediate_Click() override;
-  void mnu_Advanced_Click() override;
-  void mnu_ChangeDeck_Click() override;
+  void mnu_Computer_Click() override { options_.mnu_Computer_Click(); }
+  void mnu_Practice_Click() override { options_.mnu_Practice_Click(); }
+  void mnu_Beginner_Click() override { options_.mnu_Beginner_Click(); }
+  void mnu_Intermediate_Click() override { options_.mnu_Intermediate_Click(); }
+  void mnu_Advanced_Click() override { options_.mnu_Advanced_Click(); }
+  void mnu_ChangeDeck_Click() override { changeDeck_.mnu_ChangeDeck_Click(); }
   void mnu_Rules_Click() override;
   void mnu_About_Click() override;
 
@@ -63,6 +68,10 @@ class Game final : public MainEvents {
   const MainWindowFields& fields() const { return fields_; }
   GameClock& clock() { return clock_; }
   ComputerTurn& computer() { return computer_; }
+  const Hint& hint() const { return hint_; }
+  BackChooser& chooser() { return chooser_; }
+  ChangeDeck& changeDeck() { return changeDeck_; }
+  const ShownBoard& board() const { return board_; }
 
  private:
   void StartNewGame();
@@ -73,12 +82,17 @@ class Game final : public MainEvents {
   GameState state_;
   MainWindowFields fields_;
   Pause pause_;
+  ShownBoard board_;
   ComputerMemory memory_;
   GameClock clock_;
   Ini ini_;
   TurnCards cards_;
   ComputerTurn computer_;
   PlayerTurn player_;
+  PlayOptions options_;
+  Hint hint_;
+  BackChooser chooser_;
+  ChangeDeck changeDeck_;
 };
 
 }  // namespace velmora

@@ -392,15 +392,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TurnTest, ARememberedCardThatWasTakenIsNeverUsedAsAPartner) {
   hiddenAbove = 5;  // Beginner hides entries 6 and up for a while
   auto& state = game.state();
-  state.MemorySize = 15;
+  game.mnu_Advanced_Click();
   for (int i = 1; i <= 5; ++i)
     state.Memory[static_cast<std::size_t>(i)] = {Int16(i + 3), Int16(i + 3), kTrue};
-  state.Memory[6] = {2, 2, kTrue};               // remembers slot 2, value 2
-  pump.At(0.5, [&] { state.MemorySize = 5; });   // Beginner: entry 6 is hidden
-  Schedule({{1.0, 2}, {2.0, 15}});               // the player takes 2 and 15 (value 2)
-  pump.At(5.0, [&] { state.MemorySize = 15; });  // Advanced again: entry 6 is back
-  Schedule({{6.0, 11}, {7.0, 12}});              // a miss hands over the turn
-  ComputerDraws({28, 40, 30, 31});               // first card 28 has value 2
+  state.Memory[6] = {2, 2, kTrue};                                  // remembers slot 2, value 2
+  pump.At(0.5, [&] { Fire([&] { game.mnu_Beginner_Click(); }); });  // entry 6 is hidden
+  Schedule({{1.0, 2}, {2.0, 15}});  // the player takes 2 and 15 (value 2)
+  pump.At(5.0, [&] { Fire([&] { game.mnu_Advanced_Click(); }); });  // entry 6 is back
+  Schedule({{6.0, 11}, {7.0, 12}});                                 // a miss hands over the turn
+  ComputerDraws({28, 40, 30, 31});                                  // first card 28 has value 2
   Run();
   EXPECT_EQ(state.Scores[0], 0) << "the computer paired with a card already taken";
   EXPECT_EQ(state.CardsTaken, 2);

@@ -23,7 +23,16 @@ class Session {
  public:
   Session(unsigned seed, Int16 memorySize, Player player, bool practice)
       : harness_(seed, practice), player_(player), chance_(seed * 7919u + 1u) {
-    game().state().MemorySize = memorySize;
+    switch (memorySize) {
+      case 5:
+        game().mnu_Beginner_Click();
+        break;
+      case 15:
+        game().mnu_Advanced_Click();
+        break;
+      default:
+        game().mnu_Intermediate_Click();
+    }
     harness_.NoteReset();
   }
 

@@ -54,8 +54,29 @@ inline std::vector<std::string> CheckInvariants(Game& game, const RecordingView&
   }
   if (state.ComputerMode == state.PracticeMode) fault("not exactly one game mode");
   if (state.PlayersTurn != 0 && state.PlayersTurn != 1) fault("PlayersTurn ", state.PlayersTurn);
-  if (state.MemorySize != 5 && state.MemorySize != 10 && state.MemorySize != 15) {
-    fault("MemorySize ", state.MemorySize);
+  // The menus' check marks and the labels tell the level and the mode in force.
+  const struct {
+    MenuItem item;
+    Int16 memorySize;
+    const char* name;
+  } levels[] = {{MenuItem::Beginner, 5, "Beginner"},
+                {MenuItem::Intermediate, 10, "Intermediate"},
+                {MenuItem::Advanced, 15, "Advanced"}};
+  int levelsChecked = 0;
+  for (const auto& level : levels) {
+    if (!view.IsChecked(level.item)) continue;
+    ++levelsChecked;
+    if (state.MemorySize != level.memorySize || view.Caption(Label::Level) != level.name) {
+      fault("MemorySize ", state.MemorySize, " and label '", view.Caption(Label::Level), "' under ",
+            level.name);
+    }
+  }
+  if (levelsChecked != 1) fault(levelsChecked, " levels checked");
+  if (view.IsChecked(MenuItem::Practice) == view.IsChecked(MenuItem::Computer)) {
+    fault("not exactly one mode checked");
+  }
+  if ((state.PracticeMode != kFalse) != view.IsChecked(MenuItem::Practice)) {
+    fault("PracticeMode ", state.PracticeMode, " against the check mark");
   }
 
   // Every slot shows what its state says.
@@ -76,8 +97,10 @@ inline std::vector<std::string> CheckInvariants(Game& game, const RecordingView&
       }
     } else if (card.Turned == 0) {
       const bool back = shown == SlotPicture{SlotPicture::Back, state.BackIndex};
-      const bool secondUp = !scope.atRest && shown == face && s == state.TurnPair[2];
-      if (!back && !secondUp) {
+      // Faces on show while a handler waits: the second card of a turn, a hinted card.
+      const bool faceOnShow =
+          !scope.atRest && shown == face && (s == state.TurnPair[2] || game.hint().Glimpsing(s));
+      if (!back && !faceOnShow) {
         fault("slot ", s, " is face down but shows kind ", shown.kind, " #", shown.number);
       }
     } else {

@@ -33,8 +33,11 @@ struct Message {
 class RecordingView : public MainView {
  public:
   RecordingView() {
+    // As the window is laid out.
     checks[MenuItem::Computer] = true;
     checks[MenuItem::Intermediate] = true;
+    captions[Label::GameMode] = "Computer";
+    captions[Label::Level] = "Intermediate";
   }
 
   void SetCaption(Label label, std::string_view text) override {
