@@ -22,6 +22,7 @@ struct BoardCard {
   Int16 CardNo = 0;
   Int16 CardValue = 0;
   Int16 Turned = 0;
+  bool operator==(const BoardCard&) const = default;
 };
 
 // One entry of the computer's memory; an empty entry is (0, 99, 0).
@@ -29,6 +30,7 @@ struct MemorySlot {
   Int16 Slot = 0;
   Int16 Value = 0;
   Int16 Known = 0;
+  bool operator==(const MemorySlot&) const = default;
 };
 
 inline constexpr MemorySlot kEmptyMemorySlot{0, 99, 0};
@@ -52,6 +54,7 @@ struct GameState {
   Int16 FirstCardUp = kFalse;
   Int16 BackIndex = 0;
   Int16 BackChanged = kFalse;  // set by the card-back chooser when OK confirms a new back
+  bool operator==(const GameState&) const = default;
 };
 
 // Fields held by the main window for the turn in progress.
@@ -63,6 +66,7 @@ struct MainWindowFields {
   Int16 SecondCardNo = 0;
   Int16 ComputerFirstSlot = 0;
   Int16 GameOver = kFalse;
+  bool operator==(const MainWindowFields&) const = default;
 };
 
 }  // namespace velmora

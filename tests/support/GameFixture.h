@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Game.h"
+#include "support/FakeBacksWindow.h"
 #include "support/FakeSettingsHost.h"
 #include "support/Invariants.h"
 #include "support/RecordingView.h"
@@ -44,9 +45,26 @@ class GameFixture : public ::testing::Test {
   }
 
   void Check() {
-    for (const std::string& fault : CheckInvariants(game, view, {depth == 0, hiddenAbove})) {
+    for (const std::string& fault :
+         CheckInvariants(game, view, {depth == 0, hiddenAbove, formerBack})) {
       ADD_FAILURE() << "at " << pump.Now() << " s, depth " << depth << ": " << fault;
     }
+    for (const std::string& fault : backs.Faults(game.chooser(), chooserDepth == 0)) {
+      ADD_FAILURE() << "at " << pump.Now() << " s, in the chooser: " << fault;
+    }
+  }
+
+  // Every opening of the chooser plays these steps; its events are checked like the board's.
+  void ChooseBacks(std::vector<ChooserStep> steps) {
+    view.onOpenBacks = [this, steps](BacksEvents& events) {
+      formerBack = game.state().BackIndex;
+      backs.Play(events, pump, steps, [this](const std::function<void()>& handler) {
+        ++chooserDepth;
+        Fire(handler);
+        --chooserDepth;
+      });
+      formerBack = 0;
+    };
   }
 
   ScratchFolder folder_;
@@ -59,6 +77,9 @@ class GameFixture : public ::testing::Test {
   int depth = 0;  // handlers running, the outer ones paused
   bool checking = false;
   int hiddenAbove = kMemoryEntries;  // see InvariantScope
+  Int16 formerBack = 0;              // see InvariantScope
+  FakeBacksWindow backs;
+  int chooserDepth = 0;  // chooser handlers running
 };
 
 }  // namespace velmora::testing

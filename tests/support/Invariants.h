@@ -17,6 +17,9 @@ struct InvariantScope {
   // Entries above this number were hidden by a lower level at some time since the last reset,
   // so they may still name cards that have been taken meanwhile.
   int hiddenAbove = kMemoryEntries;
+  // While the chooser has changed the back and the board is not yet redrawn, face-down cards
+  // may still show this one.
+  Int16 formerBack = 0;
 };
 
 // What must hold between any two events, also inside a paused turn. Returns one line per
@@ -96,7 +99,9 @@ inline std::vector<std::string> CheckInvariants(Game& game, const RecordingView&
         fault("slot ", s, " is turned but shows kind ", shown.kind, " #", shown.number);
       }
     } else if (card.Turned == 0) {
-      const bool back = shown == SlotPicture{SlotPicture::Back, state.BackIndex};
+      const bool back =
+          shown == SlotPicture{SlotPicture::Back, state.BackIndex} ||
+          (scope.formerBack != 0 && shown == SlotPicture{SlotPicture::Back, scope.formerBack});
       // Faces on show while a handler waits: the second card of a turn, a hinted card.
       const bool faceOnShow =
           !scope.atRest && shown == face && (s == state.TurnPair[2] || game.hint().Glimpsing(s));

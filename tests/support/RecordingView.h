@@ -44,6 +44,7 @@ class RecordingView : public MainView {
     captions[label] = std::string(text);
     ++captionWrites[label];
     if (label == Label::Match) matchLog.push_back({Now(), std::string(text)});
+    if (label == Label::Clock) clockLog.push_back({Now(), std::string(text)});
   }
   void SetLabelVisible(Label label, bool visible) override {
     hidden[label] = !visible;
@@ -56,7 +57,10 @@ class RecordingView : public MainView {
     Show(slot, {SlotPicture::Back, backIndex});
   }
   void ClearSlot(Int16 slot) override { Show(slot, {}); }
-  void SetChecked(MenuItem item, bool checked) override { checks[item] = checked; }
+  void SetChecked(MenuItem item, bool checked) override {
+    checks[item] = checked;
+    checkLog.push_back({item, checked});
+  }
   bool IsChecked(MenuItem item) const override {
     auto it = checks.find(item);
     return it != checks.end() && it->second;
@@ -108,6 +112,8 @@ class RecordingView : public MainView {
   std::function<double()> clock;
   std::vector<BoardChange> boardLog;
   std::vector<std::pair<double, std::string>> matchLog;
+  std::vector<std::pair<double, std::string>> clockLog;
+  std::vector<std::pair<MenuItem, bool>> checkLog;
 
  private:
   void Show(Int16 slot, SlotPicture picture) {
