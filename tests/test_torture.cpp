@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/Texts.h"
 #include "support/Harness.h"
 
 // Random play against the whole game: clicks on any slot at any moment, every menu command,
@@ -46,17 +49,23 @@ const Command kCommands[] = {
     {"Exit", &MainEvents::mnu_Exit_Click, Command::None, 0.1},
 };
 constexpr int kClick = -1;
+constexpr int kPairClick = -2;  // a player who remembers: completes a pair when it can
 
 struct Action {
   double time;  // seconds from the start of the session
-  int command;  // kClick, or an index into kCommands
+  int command;  // kClick, kPairClick, or an index into kCommands
   Int16 slot;   // for clicks: any slot, face down, face up or taken
 };
 
 std::vector<Action> Generate(std::uint64_t seed, int count) {
   std::mt19937_64 chance(seed);
-  std::vector<double> weights = {75};  // mostly clicks
-  for (const Command& command : kCommands) weights.push_back(command.weight);
+  // Every third session plays on with few commands and a good memory, so that games reach
+  // their end and the clicks after it.
+  const bool playsOn = seed % 3 == 0;
+  std::vector<double> weights = {playsOn ? 35.0 : 75.0, playsOn ? 40.0 : 0.0};
+  for (const Command& command : kCommands) {
+    weights.push_back(playsOn ? command.weight / 20 : command.weight);
+  }
   std::discrete_distribution<int> pickAct(weights.begin(), weights.end());
   std::uniform_int_distribution<int> pickSlot(1, kCardCount);
   std::bernoulli_distribution burst(0.4);  // several actions inside one pause
@@ -65,23 +74,57 @@ std::vector<Action> Generate(std::uint64_t seed, int count) {
   for (int i = 0; i < count; ++i) {
     time += burst(chance) ? std::uniform_real_distribution<double>(0.0, 0.2)(chance)
                           : std::uniform_real_distribution<double>(0.0, 5.0)(chance);
-    actions.push_back({time, pickAct(chance) - 1, Int16(pickSlot(chance))});
+    actions.push_back({time, pickAct(chance) - 2, Int16(pickSlot(chance))});
   }
   return actions;
 }
 
+// What the sessions reached, so that a generator that stops reaching a part of the game fails.
+struct Reach {
+  long checks = 0;         // events followed by the invariant check
+  long chooser = 0;        // chooser windows opened
+  long backChanges = 0;    // backs confirmed with OK
+  long glimpses = 0;       // hints that showed a card
+  long finishedGames = 0;  // games played to their result
+};
+
+// The partner of the face-up first card if there is one, else the first face-down slot from
+// `from` on.
+Int16 PairingSlot(const Game& game, Int16 from) {
+  if (const Int16 partner = game.hint().HintSlot(); game.state().FirstCardUp != kFalse && partner) {
+    return partner;
+  }
+  for (int i = 0; i < kCardCount; ++i) {
+    const Int16 s = Int16((from - 1 + i) % kCardCount + 1);
+    if (game.state().Board[s].Turned == 0) return s;
+  }
+  return from;
+}
+
 // Plays the actions at their moments on a fresh game; returns the first broken invariant.
-std::string Replay(std::uint64_t seed, const std::vector<Action>& actions) {
+std::string Replay(std::uint64_t seed, const std::vector<Action>& actions, Reach* reach = nullptr) {
   Harness harness(seed);
   Game& game = harness.game();
+  Reach local;
   for (const Action& action : actions) {
-    harness.pump().At(action.time, [&harness, &game, action] {
+    harness.pump().At(action.time, [&harness, &game, &local, action] {
       if (action.command == kClick) {
         harness.User([&] { game.img_Cards_Click(action.slot); });
         return;
       }
+      if (action.command == kPairClick) {
+        harness.User([&] { game.img_Cards_Click(PairingSlot(game, action.slot)); });
+        return;
+      }
       const Command& command = kCommands[action.command];
+      const GameState& state = game.state();
+      const bool hintDue = command.handler == &MainEvents::mnu_Hint_Click &&
+                           state.PlayersTurn == 1 && state.FirstCardUp != kFalse;
       if (!harness.User([&] { (game.*command.handler)(); })) return;
+      local.glimpses += hintDue;
+      if (command.handler == &MainEvents::mnu_ChangeDeck_Click) {
+        local.backChanges += state.BackChanged != kFalse;
+      }
       if (command.effect == Command::Reset) harness.NoteReset();
       if (command.effect == Command::Level) harness.NoteLevelChange();
     });
@@ -89,6 +132,17 @@ std::string Replay(std::uint64_t seed, const std::vector<Action>& actions) {
   harness.StartTicking();
   const double end = actions.empty() ? 60.0 : actions.back().time + 60.0;
   harness.pump().RunUntil(end);
+  if (reach != nullptr) {
+    const auto& view = harness.view();
+    reach->checks += harness.checks();
+    reach->chooser += view.backsOpenings;
+    reach->backChanges += local.backChanges;
+    reach->glimpses += local.glimpses;
+    for (const auto& [time, caption] : view.matchLog) {
+      reach->finishedGames +=
+          caption == text::kComputerWins || caption == text::kYouWin || caption == text::kGreatJob;
+    }
+  }
   return harness.faults().empty() ? std::string() : harness.faults().front();
 }
 
@@ -117,6 +171,8 @@ std::string Listing(const std::vector<Action>& actions) {
     out << "\n  t=" << action.time << " ";
     if (action.command == kClick) {
       out << "click slot " << action.slot;
+    } else if (action.command == kPairClick) {
+      out << "click a partner, or the first face-down slot from " << action.slot;
     } else {
       out << kCommands[action.command].name;
     }
@@ -137,16 +193,27 @@ TEST_P(TortureTest, NoSequenceOfActionsBreaksTheGame) {
   const long sessions = Setting("VELMORA_TORTURE_SESSIONS", 2000);
   const long first = Setting("VELMORA_TORTURE_FIRST", 1);
   const int count = static_cast<int>(Setting("VELMORA_TORTURE_ACTIONS", 500));
+  Reach reach;
   for (long n = GetParam(); n < sessions; n += kShards) {
     const auto seed = static_cast<std::uint64_t>(first + n);
     const std::vector<Action> actions = Generate(seed, count);
-    const std::string fault = Replay(seed, actions);
+    const std::string fault = Replay(seed, actions, &reach);
     if (!fault.empty()) {
       const std::vector<Action> shortest = Shrink(seed, actions);
       FAIL() << "seed " << seed << ": " << fault << "\nshortest failing actions ("
              << shortest.size() << " of " << actions.size()
              << "), which gives: " << Replay(seed, shortest) << Listing(shortest);
     }
+  }
+  std::printf(
+      "%ld events checked; %ld chooser windows, %ld backs chosen, %ld hints shown, "
+      "%ld results shown\n",
+      reach.checks, reach.chooser, reach.backChanges, reach.glimpses, reach.finishedGames);
+  if (sessions >= 100 && count >= 100) {
+    EXPECT_GT(reach.chooser, 0);
+    EXPECT_GT(reach.backChanges, 0);
+    EXPECT_GT(reach.glimpses, 0);
+    EXPECT_GT(reach.finishedGames, 0);
   }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <string>
@@ -43,6 +44,11 @@ class Session {
     auto& pump = harness_.pump();
     while (!Finished() && pump.Now() < limit) pump.RunUntil(pump.Now() + 10.0);
     return Finished();
+  }
+
+  void PlayOn(double seconds) {
+    auto& pump = harness_.pump();
+    pump.RunUntil(pump.Now() + seconds);
   }
 
   bool Finished() {
@@ -148,14 +154,33 @@ TEST_P(WholeGameTest, EverySeededGameEndsWithAResultAndKeepsItsInvariants) {
     EXPECT_EQ(state.CardsTaken, kCardCount);
     EXPECT_EQ(state.Scores[0] + state.Scores[1], 26);
     EXPECT_EQ(state.PlayersTurn, 1);
-    const std::string clock = session.view().Caption(Label::Clock);
+    const RecordingView& view = session.view();
     if (c.practice) {
       EXPECT_EQ(state.Scores[0], 0) << "nobody plays against the practising player";
-      EXPECT_EQ(session.view().Caption(Label::Match), text::kGreatJob);
-      EXPECT_NE(clock, "00:00:00") << "a practice game's clock runs from the first click";
-      EXPECT_FALSE(session.view().timerEnabled) << "and stops at the last pair";
+      EXPECT_EQ(view.Caption(Label::Match), text::kGreatJob);
+      // The clock shows 00:00:01 at the first card and stops at the last pair, and its time
+      // then stays. Ticks come each whole second, so the count may be one off the interval.
+      const auto first = std::find_if(view.clockLog.begin(), view.clockLog.end(),
+                                      [](const auto& entry) { return entry.second != "00:00:00"; });
+      ASSERT_NE(first, view.clockLog.end()) << "the clock never ran";
+      EXPECT_EQ(first->second, "00:00:01");
+      EXPECT_DOUBLE_EQ(first->first, view.boardLog[52].time) << "from the first card turned";
+      const auto result =
+          std::find_if(view.matchLog.begin(), view.matchLog.end(),
+                       [](const auto& entry) { return entry.second == text::kGreatJob; });
+      const double played = result->first - first->first;
+      const std::string final = view.Caption(Label::Clock);
+      const int shown = std::stoi(final.substr(0, 2)) * 3600 + std::stoi(final.substr(3, 2)) * 60 +
+                        std::stoi(final.substr(6, 2));
+      EXPECT_NEAR(shown, 1.0 + played, 1.0);
+      EXPECT_FALSE(view.timerEnabled) << "the clock stops at the last pair";
+      session.PlayOn(5.0);
+      EXPECT_EQ(view.Caption(Label::Clock), final) << "and keeps its time";
     } else {
-      EXPECT_EQ(clock, "00:00:00") << "the clock never runs against the computer";
+      for (const auto& [time, shown] : view.clockLog) {
+        ASSERT_EQ(shown, "00:00:00")
+            << "at " << time << ": the clock never runs against the computer";
+      }
       computerWins += state.Scores[0] > state.Scores[1];
     }
   }
