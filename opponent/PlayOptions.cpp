@@ -32,25 +32,13 @@ void PlayOptions::SetLevel(MenuItem level) {
   labels_.SetCaption(Label::Level, chosen->name);
 }
 
-void PlayOptions::mnu_Computer_Click() {
-  menu_.SetChecked(MenuItem::Practice, false);
-  menu_.SetChecked(MenuItem::Computer, true);
-  state_.ComputerMode = kTrue;
-  state_.PracticeMode = kFalse;
-  labels_.SetCaption(Label::GameMode, "Computer");
-  EndDealInProgress();
-}
-
-void PlayOptions::mnu_Practice_Click() {
-  menu_.SetChecked(MenuItem::Practice, true);
-  menu_.SetChecked(MenuItem::Computer, false);
-  state_.ComputerMode = kFalse;
-  state_.PracticeMode = kTrue;
-  labels_.SetCaption(Label::GameMode, "Practice");
-  EndDealInProgress();
-}
-
-void PlayOptions::EndDealInProgress() {
+void PlayOptions::SetMode(bool practice) {
+  // Both commands set the Practice mark first.
+  menu_.SetChecked(MenuItem::Practice, practice);
+  menu_.SetChecked(MenuItem::Computer, !practice);
+  state_.ComputerMode = practice ? kFalse : kTrue;
+  state_.PracticeMode = practice ? kTrue : kFalse;
+  labels_.SetCaption(Label::GameMode, practice ? "Practice" : "Computer");
   // A deal not yet touched is simply played in the new mode.
   if (state_.GameInProgress != kFalse && state_.MustDeal == kFalse) state_.MustDeal = kTrue;
 }

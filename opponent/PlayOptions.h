@@ -16,12 +16,12 @@ class PlayOptions {
   void mnu_Intermediate_Click() { SetLevel(MenuItem::Intermediate); }
   void mnu_Advanced_Click() { SetLevel(MenuItem::Advanced); }
   // A mode chosen after the first click of a deal ends that deal until the next one.
-  void mnu_Computer_Click();
-  void mnu_Practice_Click();
+  void mnu_Computer_Click() { SetMode(false); }
+  void mnu_Practice_Click() { SetMode(true); }
 
  private:
   void SetLevel(MenuItem level);
-  void EndDealInProgress();
+  void SetMode(bool practice);
 
   GameState& state_;
   LabelView& labels_;
