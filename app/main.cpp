@@ -11,6 +11,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora Concentration"));
+  // Lets the desktop match the window to the installed entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.concentration"));
   velmora::ui::LoadBuiltInFonts();
 
   velmora::ui::CardPictures pictures;

@@ -6,8 +6,9 @@
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
 # GoogleTest alone: no test uses GMock, and the widget tests run on Qt's offscreen platform,
 # which comes with Qt's GUI library, so they need no X server. The sanitizer pass needs nothing
-# more: g++ brings gcc's AddressSanitizer and UndefinedBehaviorSanitizer runtimes.
-TEST_PACKAGES=(libgtest-dev)
+# more: g++ brings gcc's AddressSanitizer and UndefinedBehaviorSanitizer runtimes. The desktop
+# entry and the AppStream data are checked with their own validators.
+TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
 # Only for the timings in bench/.
 BENCH_PACKAGES=(libbenchmark-dev)
 # Only for the fuzz targets in tests/fuzz/: clang with libFuzzer and the sanitizer runtimes, and
