@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -301,6 +302,42 @@ TEST(MainWindowSlotsTest, AClickOnEverySlotReachesTheHandlerWithThatSlotEvenWhen
   expected.push_back(20);
   EXPECT_EQ(events.clicked, expected);
   EXPECT_EQ(events.others, 0);
+}
+
+// Assistive tools see each slot as a button named for what a player sees, never the face of a
+// face-down card, and can press it like a click.
+TEST(MainWindowSlotsTest, SlotsSayWhatTheyShowAndPressLikeAClick) {
+  CardPictures pictures;
+  QtEventPump pump;
+  MainWindow window(pump, pictures);
+  SlotClicks events;
+  window.SetEvents(&events);
+  window.ShowCentred();
+  QAccessibleInterface* slot = QAccessible::queryAccessibleInterface(window.Slot(12));
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->role(), QAccessible::Button);
+  EXPECT_EQ(slot->text(QAccessible::Name), "Card 12, empty");
+  window.ShowBack(12, 4);
+  EXPECT_EQ(slot->text(QAccessible::Name), "Card 12, face down");
+  for (const auto& [cardNo, name] :
+       std::vector<std::pair<Int16, QString>>{{1, "ace of spades"},
+                                              {10, "ten of spades"},
+                                              {26, "king of diamonds"},
+                                              {27, "ace of clubs"},
+                                              {51, "queen of hearts"},
+                                              {52, "king of hearts"}}) {
+    window.ShowFace(12, cardNo);
+    EXPECT_EQ(slot->text(QAccessible::Name), "Card 12, " + name);
+  }
+  window.ClearSlot(12);
+  EXPECT_EQ(slot->text(QAccessible::Name), "Card 12, empty");
+  EXPECT_EQ(window.Slot(12)->focusPolicy(), Qt::NoFocus) << "the board takes no keyboard focus";
+
+  ASSERT_NE(slot->actionInterface(), nullptr);
+  EXPECT_TRUE(
+      slot->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+  slot->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(events.clicked, std::vector<Int16>{12});
 }
 
 TEST_F(MainWindowTest, TheCloseBoxDuringAPauseEndsTheProgramPromptly) {

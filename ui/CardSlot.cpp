@@ -1,22 +1,58 @@
 #include "ui/CardSlot.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace velmora::ui {
 
-CardSlot::CardSlot(int index, QWidget* parent) : QWidget(parent), index_(index) {
-  setAccessibleName(QStringLiteral("Card slot %1").arg(index));
+namespace {
+
+// A slot as assistive tools see it: a button whose press action is a click.
+class AccessibleCardSlot final : public QAccessibleWidget {
+ public:
+  explicit AccessibleCardSlot(CardSlot* slot) : QAccessibleWidget(slot, QAccessible::Button) {}
+
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      static_cast<CardSlot*>(widget())->Press();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+};
+
+QAccessibleInterface* CardSlotAccessibility(const QString&, QObject* object) {
+  auto* slot = qobject_cast<CardSlot*>(object);
+  return slot != nullptr ? new AccessibleCardSlot(slot) : nullptr;
 }
 
-void CardSlot::SetPicture(const QPixmap& picture) {
+}  // namespace
+
+CardSlot::CardSlot(int index, QWidget* parent) : QWidget(parent), index_(index) {
+  static const bool accessible = (QAccessible::installFactory(CardSlotAccessibility), true);
+  (void)accessible;
+  setFocusPolicy(Qt::NoFocus);
+  Describe(QStringLiteral("empty"));
+}
+
+void CardSlot::SetPicture(const QPixmap& picture, const QString& shows) {
   picture_ = picture;
+  Describe(shows);
   update();
 }
 
 void CardSlot::ClearPicture() {
   picture_ = QPixmap();
+  Describe(QStringLiteral("empty"));
   update();
+}
+
+void CardSlot::Describe(const QString& shows) {
+  setAccessibleName(QStringLiteral("Card %1, %2").arg(index_).arg(shows));
 }
 
 void CardSlot::paintEvent(QPaintEvent*) {

@@ -6,13 +6,18 @@
 namespace velmora::ui {
 
 // One board slot: stretches its picture to its own size, or shows nothing, and reports clicks
-// with its index.
+// with its index. To assistive tools it is a button named for what a player sees ("Card 12,
+// face down", "Card 12, queen of hearts", "Card 12, empty") whose press action clicks it; it
+// never takes the keyboard focus.
 class CardSlot final : public QWidget {
   Q_OBJECT
  public:
   CardSlot(int index, QWidget* parent);
-  void SetPicture(const QPixmap& picture);
+  // `shows` names the picture aloud: "face down", or the card's name.
+  void SetPicture(const QPixmap& picture, const QString& shows);
   void ClearPicture();
+  // A click from anywhere but the mouse (the accessible press action).
+  void Press() { emit Clicked(index_); }
   const QPixmap& Picture() const { return picture_; }
   int Index() const { return index_; }
 
@@ -25,6 +30,8 @@ class CardSlot final : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void Describe(const QString& shows);
+
   int index_;
   QPixmap picture_;
   bool pressed_ = false;

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <optional>
 
+#include "core/CardNames.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/Fonts.h"
@@ -250,11 +251,12 @@ void MainWindow::SetTimerEnabled(bool enabled) {
 }
 
 void MainWindow::ShowFace(Int16 slot, Int16 cardNo) {
-  Slot(slot)->SetPicture(pictures_.Face(cardNo));
+  Slot(slot)->SetPicture(pictures_.Face(cardNo), QString::fromStdString(CardName(cardNo)));
 }
 
 void MainWindow::ShowBack(Int16 slot, Int16 backIndex) {
-  Slot(slot)->SetPicture(pictures_.Back(backIndex));
+  // Never the face of a face-down card, whatever asks.
+  Slot(slot)->SetPicture(pictures_.Back(backIndex), QStringLiteral("face down"));
 }
 
 void MainWindow::ClearSlot(Int16 slot) {
