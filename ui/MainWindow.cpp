@@ -17,6 +17,7 @@
 #include "ui/QtEventPump.h"
 #include "ui/Screen.h"
 #include "ui/ShuffleNotice.h"
+#include "ui/WindowEvents.h"
 
 namespace velmora::ui {
 
@@ -218,8 +219,7 @@ QAction* MainWindow::MenuAction(const char* name) const {
 
 template <class Handler>
 void MainWindow::Deliver(Handler handler) {
-  // A handler unwound by the end of the program or by a new game stops here.
-  if (events_ != nullptr && !pump_.Ending()) DeliverEvent(handler);
+  if (events_ != nullptr) DeliverWindowEvent(pump_, handler);
 }
 
 void MainWindow::ShowCentred() {
