@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <optional>
 
+#include "ui/BacksWindow.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/Fonts.h"
@@ -309,7 +310,11 @@ void MainWindow::OpenModal(Window window) {
   }
 }
 
-void MainWindow::OpenBacks(BacksEvents&) {}
+void MainWindow::OpenBacks(BacksEvents& events) {
+  // No owner: the chooser stands on its own, modal to the whole program.
+  BacksWindow chooser(pump_, pictures_, events, nullptr);
+  chooser.Run();
+}
 
 void MainWindow::EndProgram() {
   hide();
