@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QPushButton>
@@ -11,12 +12,15 @@
 #include <vector>
 
 #include "core/Pause.h"
+#include "core/Texts.h"
+#include "ui/AboutBox.h"
 #include "ui/BacksWindow.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/MainWindow.h"
 #include "ui/Palette.h"
 #include "ui/QtEventPump.h"
+#include "ui/RulesWindow.h"
 #include "ui/Screen.h"
 
 namespace velmora::ui {
@@ -98,6 +102,31 @@ class DialogTest : public ::testing::Test {
     elapsed.start();
     window.OpenBacks(events);
     return elapsed.elapsed();
+  }
+
+  // Opens a help window as the game does and runs `script` on it once it is up; returns
+  // whether the modal call had returned within two seconds.
+  bool RunHelpWindow(Window which, const QString& name,
+                     const std::function<void(QDialog&)>& script) {
+    QPointer<QDialog> opened;
+    QTimer::singleShot(0, [&] {
+      opened = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(opened, nullptr);
+      ASSERT_EQ(opened->objectName(), name);
+      opened->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(opened));
+      script(*opened);
+    });
+    bool stuck = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+      stuck = true;
+      if (opened) opened->reject();
+    });
+    guard.start(2000);
+    window.OpenModal(which);
+    return !stuck;
   }
 
  public:
@@ -219,6 +248,95 @@ TEST_F(DialogTest, TheEndOfTheProgramClosesTheChooserAndUnwindsItsPausedHandler)
   EXPECT_LT(ms, 1000);
   EXPECT_EQ(events.calls, (std::vector<std::string>{"load", "back 2"}));
   EXPECT_EQ(OpenChooser(), nullptr);
+}
+
+// Rows of the image that hold any of the white text's ink (navy has no red).
+std::vector<bool> InkedRows(const QImage& image, int rows) {
+  std::vector<bool> inked(static_cast<std::size_t>(rows), false);
+  for (int y = 0; y < rows; ++y) {
+    for (int x = 0; x < image.width() && !inked[static_cast<std::size_t>(y)]; ++x) {
+      inked[static_cast<std::size_t>(y)] = image.pixelColor(x, y).red() > 96;
+    }
+  }
+  return inked;
+}
+
+TEST_F(DialogTest, TheRulesArePrintedOneLineHeightApartFromTheTopAndRepaintInPlace) {
+  RulesWindow rules(pictures, &window);
+  EXPECT_EQ(rules.size(), QSize(545, 421));
+  const int line = rules.LineHeight();
+  const int okTop = rules.findChild<QWidget*>(QStringLiteral("btn_OK"))->y();
+  ASSERT_EQ(okTop, 384);
+  ASSERT_LE(23 * line, okTop) << "the text must end above the button for this check";
+
+  const QImage first = rules.grab().toImage();
+  const std::vector<bool> inked = InkedRows(first, okTop);
+  for (int i = 0; i < 23; ++i) {
+    bool any = false;
+    for (int y = i * line; y < (i + 1) * line; ++y) any = any || inked[static_cast<std::size_t>(y)];
+    EXPECT_EQ(any, *text::kRules[i] != '\0') << "line " << i << " (" << text::kRules[i] << ")";
+  }
+  for (int y = 23 * line; y < okTop; ++y) {
+    EXPECT_FALSE(inked[static_cast<std::size_t>(y)]) << "nothing wraps onto row " << y;
+  }
+  EXPECT_EQ(rules.grab().toImage(), first) << "a second paint prints in the same place";
+}
+
+TEST_F(DialogTest, TheHelpWindowsCloseWithTheirButtonsAndKeys) {
+  const auto click = [](const char* button) {
+    return [button](QDialog& d) {
+      QTest::mouseClick(d.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+    };
+  };
+  const auto key = [](Qt::Key k) {
+    return [k](QDialog& d) { QTest::keyClick(d.focusWidget(), k); };
+  };
+  const auto closeBox = [](QDialog& d) { d.close(); };
+  const struct {
+    Window which;
+    const char* name;
+    const char* how;
+    std::function<void(QDialog&)> close;
+  } cases[] = {
+      {Window::Rules, "frm_Rules", "OK", click("btn_OK")},
+      {Window::Rules, "frm_Rules", "Enter", key(Qt::Key_Return)},
+      {Window::Rules, "frm_Rules", "close box", closeBox},
+      {Window::About, "frm_AboutBox", "OK", click("cmdOK")},
+      {Window::About, "frm_AboutBox", "Enter", key(Qt::Key_Return)},
+      {Window::About, "frm_AboutBox", "Esc", key(Qt::Key_Escape)},
+      {Window::About, "frm_AboutBox", "close box", closeBox},
+  };
+  for (const auto& c : cases) {
+    EXPECT_TRUE(RunHelpWindow(c.which, QString::fromLatin1(c.name), c.close))
+        << c.name << " stayed open after " << c.how;
+  }
+}
+
+TEST_F(DialogTest, TheAboutBoxStandsAtItsTwipPositions) {
+  ASSERT_EQ(LogicalDpi(), 96.0) << "pixel figures below assume 15 twips a pixel";
+  AboutBox about(pictures, &window);
+  EXPECT_EQ(about.size(), QSize(493, 324));
+  EXPECT_EQ(about.minimumSize(), about.maximumSize());
+  EXPECT_TRUE(about.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  const struct {
+    const char* name;
+    QRect geometry;
+  } controls[] = {
+      {"picIcon", {8, 8, 64, 64}},
+      {"lblTitle", {112, 8, 377, 32}},
+      {"Label1", {360, 40, 129, 17}},
+      {"cmdOK", {328, 296, 78, 23}},
+  };
+  for (const auto& control : controls) {
+    const QWidget* widget = about.findChild<QWidget*>(QString::fromLatin1(control.name));
+    ASSERT_NE(widget, nullptr) << control.name;
+    EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
+  }
+  const QImage shot = about.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(8, 8), AboutBox::kIconGround) << "the icon's corner shows its ground";
+  EXPECT_EQ(shot.pixelColor(240, 280), kWhite) << "the rule runs across at 4200 twips";
+  EXPECT_EQ(shot.pixelColor(240, 284), kNavy);
 }
 
 }  // namespace

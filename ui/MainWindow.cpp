@@ -10,12 +10,14 @@
 #include <QScreen>
 #include <optional>
 
+#include "ui/AboutBox.h"
 #include "ui/BacksWindow.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 #include "ui/QtEventPump.h"
+#include "ui/RulesWindow.h"
 #include "ui/Screen.h"
 #include "ui/ShuffleNotice.h"
 #include "ui/WindowEvents.h"
@@ -304,9 +306,16 @@ void MainWindow::OpenModal(Window window) {
       notice.exec();
       break;
     }
-    case Window::Rules:
-    case Window::About:
-      break;  // these windows come with the help commands
+    case Window::Rules: {
+      RulesWindow rules(pictures_, this);
+      rules.exec();
+      break;
+    }
+    case Window::About: {
+      AboutBox about(pictures_, this);
+      about.exec();
+      break;
+    }
   }
 }
 
