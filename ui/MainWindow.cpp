@@ -11,13 +11,17 @@
 #include <optional>
 
 #include "core/CardNames.h"
+#include "ui/AboutBox.h"
+#include "ui/BacksWindow.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 #include "ui/QtEventPump.h"
+#include "ui/RulesWindow.h"
 #include "ui/Screen.h"
 #include "ui/ShuffleNotice.h"
+#include "ui/WindowEvents.h"
 
 namespace velmora::ui {
 
@@ -219,8 +223,7 @@ QAction* MainWindow::MenuAction(const char* name) const {
 
 template <class Handler>
 void MainWindow::Deliver(Handler handler) {
-  // A handler unwound by the end of the program or by a new game stops here.
-  if (events_ != nullptr && !pump_.Ending()) DeliverEvent(handler);
+  if (events_ != nullptr) DeliverWindowEvent(pump_, handler);
 }
 
 void MainWindow::ShowCentred() {
@@ -305,13 +308,24 @@ void MainWindow::OpenModal(Window window) {
       notice.exec();
       break;
     }
-    case Window::Rules:
-    case Window::About:
-      break;  // these windows come with the help commands
+    case Window::Rules: {
+      RulesWindow rules(pictures_, this);
+      rules.exec();
+      break;
+    }
+    case Window::About: {
+      AboutBox about(pictures_, this);
+      about.exec();
+      break;
+    }
   }
 }
 
-void MainWindow::OpenBacks(BacksEvents&) {}
+void MainWindow::OpenBacks(BacksEvents& events) {
+  // No owner: the chooser stands on its own, modal to the whole program.
+  BacksWindow chooser(pump_, pictures_, events, nullptr);
+  chooser.Run();
+}
 
 void MainWindow::EndProgram() {
   hide();

@@ -1,0 +1,85 @@
+#include "ui/AboutBox.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/Texts.h"
+#include "ui/CardPictures.h"
+#include "ui/Fonts.h"
+#include "ui/Palette.h"
+#include "ui/Screen.h"
+
+namespace velmora::ui {
+
+namespace {
+
+constexpr double kTitleFontPoints = 13.8;
+constexpr double kSmallFontPoints = 7.8;
+
+// The rule above the OK button, in twips.
+constexpr int kLineLeft = 0;
+constexpr int kLineRight = 7320;
+constexpr int kLineY = 4200;
+
+QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect geometry,
+                 double points) {
+  auto* label = new QLabel(QString::fromLatin1(text), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(geometry);
+  label->setFont(GameFont(points));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  SetTextColour(label, kWhite);
+  return label;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(CardPictures& pictures, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frm_AboutBox"));
+  setWindowTitle(QStringLiteral("About"));
+  setWindowIcon(pictures.Icon());
+  // A dialog owned by the main window: no task-bar button of its own.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setModal(true);
+  setFixedSize(TwipsToScreen(kClientWidth), TwipsToScreen(kClientHeight));
+  setAutoFillBackground(true);
+  SetBackground(this, kNavy);
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName(QStringLiteral("picIcon"));
+  icon->setPixmap(pictures.Icon());
+  icon->setGeometry(QRect(TwipRect(120, 120, 0, 0).topLeft(), pictures.Icon().size()));
+  icon->setAutoFillBackground(true);
+  SetBackground(icon, kIconGround);
+
+  AddLabel(this, "lblTitle", text::kAboutTitle, TwipRect(1680, 120, 5652, 480), kTitleFontPoints);
+  AddLabel(this, "Label1", text::kAboutVersion, TwipRect(5400, 600, 1932, 252), kSmallFontPoints);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("cmdOK"));
+  ok->setFont(GameFont(kSmallFontPoints));
+  ok->setGeometry(TwipRect(4920, 4440, 1164, 345));
+  ok->setDefault(true);  // Enter; Esc cancels the dialog, which closes it all the same
+  ok->setFocus();
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen(*this);
+}
+
+void AboutBox::paintEvent(QPaintEvent*) {
+  // An etched rule: the white line drawn over the grey one.
+  QPainter painter(this);
+  const QPoint from(TwipsToScreen(kLineLeft), TwipsToScreen(kLineY));
+  const QPoint to(TwipsToScreen(kLineRight), TwipsToScreen(kLineY));
+  painter.setPen(QPen(kLineShade, 1));
+  painter.drawLine(from, to);
+  painter.setPen(QPen(kWhite, 2));
+  painter.drawLine(from, to);
+}
+
+}  // namespace velmora::ui

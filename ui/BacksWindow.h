@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <QEventLoop>
+#include <array>
+
+#include "core/Views.h"
+
+class QPushButton;
+
+namespace velmora::ui {
+
+class CardPictures;
+class CardSlot;
+class QtEventPump;
+
+// The card-back chooser: the twelve backs at their own sizes, OK and Cancel. It only shows
+// what its rules ask and passes them each event; the rules decide what a click means.
+class BacksWindow final : public QDialog, public BacksView {
+  Q_OBJECT
+ public:
+  static constexpr int kBackCount = 12;
+  static constexpr int kClientWidth = 7728;  // twips
+  static constexpr int kClientHeight = 4392;
+  // The frame of a chosen back, one pixel wide just outside its picture.
+  static inline const QColor kBorderColour{255, 255, 255};
+
+  BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents& events,
+              QWidget* parent = nullptr);
+
+  // Shows the window application-modal and returns once it has been unloaded, by its rules,
+  // its close box or the end of the program.
+  void Run();
+
+  // BacksView
+  void SetBorder(Int16 index, bool on) override;
+  void SetBackVisible(Int16 index, bool visible) override;
+  void Unload() override;
+
+  // For tests and tools: the controls as the player sees them.
+  CardSlot* Back(int index) const { return backs_.at(static_cast<std::size_t>(index)); }
+  QPushButton* OkButton() const { return ok_; }
+  QPushButton* CancelButton() const { return cancel_; }
+  bool HasBorder(int index) const { return borders_.at(static_cast<std::size_t>(index)); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  template <class Handler>
+  void Deliver(Handler handler);
+  void RepaintFrame(Int16 index);
+
+  QtEventPump& pump_;
+  BacksEvents& events_;
+  std::array<CardSlot*, kBackCount + 1> backs_{};
+  std::array<bool, kBackCount + 1> borders_{};
+  QWidget* frames_ = nullptr;
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QEventLoop loop_;
+  bool loaded_ = false;    // Form_Load has been delivered
+  bool closing_ = false;   // the close box's Form_Unload is running
+  bool unloaded_ = false;  // nothing more reaches the rules
+};
+
+}  // namespace velmora::ui
