@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QGuiApplication>
 #include <QImage>
 #include <set>
+#include <vector>
 
 #include "ui/CardPictures.h"
 
@@ -26,7 +28,7 @@ TEST(CardPicturesTest, FiftyTwoOpaqueFacesOfOneSizeAllDifferent) {
   std::set<QByteArray> seen;
   for (int n = 1; n <= 52; ++n) {
     const QImage face = pictures.Face(n).toImage();
-    EXPECT_EQ(face.size(), QSize(64, 104)) << "face " << n;
+    EXPECT_EQ(pictures.Face(n).deviceIndependentSize(), QSizeF(64, 104)) << "face " << n;
     EXPECT_FALSE(face.hasAlphaChannel()) << "face " << n;
     const QImage rgb = face.convertToFormat(QImage::Format_RGB888);
     seen.insert(QCryptographicHash::hash(QByteArrayView(rgb.constBits(), rgb.sizeInBytes()),
@@ -57,7 +59,8 @@ TEST(CardPicturesTest, TwelveBacksAtTheirOwnSizesAndAnIcon) {
   std::set<QByteArray> seen;
   for (int b = 1; b <= 12; ++b) {
     const QImage back = pictures.Back(b).toImage();
-    EXPECT_EQ(back.size(), CardPictures::BackSize(b)) << "back " << b;
+    EXPECT_EQ(pictures.Back(b).deviceIndependentSize(), QSizeF(CardPictures::BackSize(b)))
+        << "back " << b;
     EXPECT_FALSE(back.hasAlphaChannel()) << "back " << b;
     const QImage scaled = back.scaled(64, 100).convertToFormat(QImage::Format_RGB888);
     seen.insert(QCryptographicHash::hash(QByteArrayView(scaled.constBits(), scaled.sizeInBytes()),
@@ -66,9 +69,56 @@ TEST(CardPicturesTest, TwelveBacksAtTheirOwnSizesAndAnIcon) {
   EXPECT_EQ(seen.size(), 12u);
   EXPECT_EQ(CardPictures::BackSize(11), QSize(64, 100));
   EXPECT_EQ(CardPictures::BackSize(12), QSize(84, 100));
-  EXPECT_EQ(pictures.Icon().size(), QSize(64, 64));
+  EXPECT_EQ(pictures.Icon().deviceIndependentSize(), QSizeF(64, 64));
   EXPECT_THROW(pictures.Back(0), std::out_of_range);
   EXPECT_THROW(pictures.Face(53), std::out_of_range);
+}
+
+TEST(CardPicturesTest, EveryPictureComesAtOneTwoAndThreeTimesItsSize) {
+  struct Picture {
+    QString stem;
+    QSize logical;
+  };
+  std::vector<Picture> all{{"icon", QSize(64, 64)}};
+  for (int n = 1; n <= 52; ++n) {
+    all.push_back({QStringLiteral("face%1").arg(n, 2, 10, QLatin1Char('0')), QSize(64, 104)});
+  }
+  for (int b = 1; b <= 12; ++b) {
+    all.push_back(
+        {QStringLiteral("back%1").arg(b, 2, 10, QLatin1Char('0')), CardPictures::BackSize(b)});
+  }
+  for (int scale = 1; scale <= CardPictures::kMaxScale; ++scale) {
+    for (const Picture& picture : all) {
+      const QString name = scale == 1 ? picture.stem + ".png"
+                                      : QStringLiteral("%1@%2x.png").arg(picture.stem).arg(scale);
+      const QImage image(":/pictures/" + name);
+      EXPECT_EQ(image.size(), picture.logical * scale) << name.toStdString();
+    }
+  }
+}
+
+TEST(CardPicturesTest, PixmapsCarryTheScaleChosenForTheRatioAndKeepTheirLogicalSize) {
+  const struct {
+    qreal ratio;
+    int scale;
+  } cases[] = {{1.0, 1}, {1.5, 2}, {2.0, 2}, {3.0, 3}, {4.0, 3}};
+  for (const auto& c : cases) {
+    CardPictures pictures(c.ratio);
+    for (const QPixmap* pixmap : {&pictures.Face(12), &pictures.Back(12), &pictures.Icon()}) {
+      EXPECT_EQ(pixmap->devicePixelRatio(), c.scale) << "ratio " << c.ratio;
+    }
+    EXPECT_EQ(pictures.Face(12).deviceIndependentSize(), QSizeF(64, 104)) << "ratio " << c.ratio;
+    EXPECT_EQ(pictures.Back(12).deviceIndependentSize(), QSizeF(CardPictures::BackSize(12)))
+        << "ratio " << c.ratio;
+  }
+}
+
+// Run by ctest a second time with QT_SCALE_FACTOR=2 (PicturesFollowTheApplicationAtDoubleScale).
+TEST(CardPicturesTest, TheDefaultSetFollowsTheApplicationsRatio) {
+  if (qGuiApp->devicePixelRatio() != 2) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+  CardPictures pictures;
+  EXPECT_EQ(pictures.Face(1).devicePixelRatio(), 2);
+  EXPECT_EQ(pictures.Face(1).size(), QSize(128, 208));
 }
 
 }  // namespace

@@ -1,24 +1,40 @@
 #include "ui/CardPictures.h"
 
+#include <QGuiApplication>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace velmora::ui {
 
 namespace {
 
-const QPixmap& Load(QPixmap& slot, const QString& resource) {
-  if (slot.isNull() && !slot.load(resource)) {
-    throw std::runtime_error("missing built-in picture " + resource.toStdString());
-  }
-  return slot;
-}
-
 QString Numbered(const char* stem, int n) {
-  return QStringLiteral(":/pictures/%1%2.png").arg(stem).arg(n, 2, 10, QLatin1Char('0'));
+  return QStringLiteral("%1%2").arg(stem).arg(n, 2, 10, QLatin1Char('0'));
 }
 
 }  // namespace
+
+CardPictures::CardPictures() : CardPictures(qGuiApp->devicePixelRatio()) {}
+
+CardPictures::CardPictures(qreal devicePixelRatio)
+    // A ratio a hair above a whole number is rounding, not a finer screen.
+    : scale_(std::clamp(static_cast<int>(std::ceil(devicePixelRatio - 0.01)), 1, kMaxScale)) {}
+
+// Qt picks a file's @2x/@3x variant for QIcon only; a QPixmap loads the name it is given, so
+// the variant is named here and its ratio set to match.
+const QPixmap& CardPictures::Load(QPixmap& slot, const QString& stem) const {
+  if (!slot.isNull()) return slot;
+  const QString resource = scale_ == 1
+                               ? QStringLiteral(":/pictures/%1.png").arg(stem)
+                               : QStringLiteral(":/pictures/%1@%2x.png").arg(stem).arg(scale_);
+  if (!slot.load(resource)) {
+    throw std::runtime_error("missing built-in picture " + resource.toStdString());
+  }
+  slot.setDevicePixelRatio(scale_);
+  return slot;
+}
 
 const QPixmap& CardPictures::Face(int cardNo) {
   return Load(faces_.at(static_cast<std::size_t>(cardNo)), Numbered("face", cardNo));
@@ -30,7 +46,7 @@ const QPixmap& CardPictures::Back(int index) {
 }
 
 const QPixmap& CardPictures::Icon() {
-  return Load(icon_, QStringLiteral(":/pictures/icon.png"));
+  return Load(icon_, QStringLiteral("icon"));
 }
 
 QSize CardPictures::BackSize(int index) {

@@ -59,6 +59,8 @@ void CardSlot::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;  // an empty slot shows the window behind it
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  // All the picture's pixels go into the slot, whatever its ratio: a 2x face on a 200 % screen
+  // is drawn at the screen's own resolution, only shrunk the little the slot is smaller.
   painter.drawPixmap(rect(), picture_);
 }
 

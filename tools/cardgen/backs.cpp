@@ -563,9 +563,9 @@ QSize backSize(int index) {
   return kSizes[index - 1];
 }
 
-QImage paintBack(int index) {
+QImage paintBack(int index, int scale) {
   const QSize size = backSize(index);
-  return renderOpaque(size, [&](QPainter& p) { drawBack(p, index, size); });
+  return renderOpaque(size, scale, [&](QPainter& p) { drawBack(p, index, size); });
 }
 
 }  // namespace cardgen

@@ -11,6 +11,7 @@ inline constexpr int kBackCount = 12;
 // Size of back 1..12; the backs deliberately differ in size.
 QSize backSize(int index);
 
-QImage paintBack(int index);
+// `scale` is pixels per unit of backSize(index).
+QImage paintBack(int index, int scale);
 
 }  // namespace cardgen

@@ -111,6 +111,14 @@ const QColor kSkin(246, 212, 176);
 const QColor kSkinShade(222, 170, 130);
 const QPointF kHead(36, 20.5);
 constexpr qreal kHeadRx = 6.2, kHeadRy = 7.2;
+// The head is drawn a little larger than the body so faces stay readable
+// on a small card, and set a little lower so the headgear clears the top
+// of the panel.
+constexpr qreal kHeadScale = 1.1;
+constexpr qreal kHeadDrop = 1.5;
+// The highest a hat may reach in the head's own coordinates: with the
+// scale and drop above this lands just inside the panel's top edge at 4.5.
+constexpr qreal kHeadgearRoom = 4.95;
 constexpr QPointF kItemHand(50.5, 44);
 constexpr QPointF kChestHand(27.5, 44.5);
 
@@ -481,7 +489,7 @@ void drawVeil(QPainter& p) {
        0.45);
 }
 
-void drawHat(QPainter& p, const Figure& f) {
+void drawHeadgear(QPainter& p, const Figure& f) {
   const QRectF crownBox(28, 2, 16, 15);
   switch (f.hat) {
     case Hat::CrownPoints: {
@@ -650,6 +658,51 @@ void drawHat(QPainter& p, const Figure& f) {
       break;
     }
   }
+}
+
+// Highest point of each headgear as drawn by drawHeadgear (plumes and
+// feathers included).
+qreal headgearTop(Hat hat) {
+  switch (hat) {
+    case Hat::CrownPoints:
+      return 2.6;
+    case Hat::CrownTall:
+      return 0.4;
+    case Hat::CrownArched:
+      return 0.6;
+    case Hat::CrownFleur:
+      return 4.2;
+    case Hat::Beret:
+      return 2.8;
+    case Hat::BrimmedHat:
+      return 2.3;
+    case Hat::Chaperon:
+      return 4.8;
+    case Hat::PeakedHat:
+      return 1.3;
+    case Hat::Tiara:
+    case Hat::Circlet:
+    case Hat::Veil:
+    case Hat::HeartTiara:
+      return 6.8;
+  }
+  return 0;
+}
+
+// The headgear, pressed down towards its band where it would otherwise
+// rise past the figure's panel: a crown cut off by the frame reads as a
+// fault, most of all at 2x and 3x.
+void drawHat(QPainter& p, const Figure& f) {
+  const qreal band = 14;
+  const qreal top = headgearTop(f.hat);
+  p.save();
+  if (top < kHeadgearRoom) {
+    p.translate(0, band);
+    p.scale(1, (band - kHeadgearRoom) / (band - top));
+    p.translate(0, -band);
+  }
+  drawHeadgear(p, f);
+  p.restore();
 }
 
 // ---- held items -------------------------------------------------------
@@ -853,6 +906,13 @@ void drawItem(QPainter& p, const Figure& f) {
   }
 }
 
+// Maps the head's drawing coordinates onto the card.
+void headSpace(QPainter& p) {
+  p.translate(kHead + QPointF(0, kHeadDrop));
+  p.scale(kHeadScale, kHeadScale);
+  p.translate(-kHead);
+}
+
 bool heldAtChest(Item item) {
   return item == Item::Orb || item == Item::Rose || item == Item::Tulip || item == Item::Fan;
 }
@@ -867,9 +927,7 @@ void drawCourtHalf(QPainter& p, Suit s, int rank) {
   const Figure& f = kFigures[static_cast<int>(s)][rank - 11];
   drawItemBehind(p, f);
   p.save();
-  p.translate(kHead);
-  p.scale(1.1, 1.1);
-  p.translate(-kHead);
+  headSpace(p);
   if (f.hat == Hat::Veil) drawVeil(p);  // falls behind the hair and shoulders
   drawHairBack(p, f);
   p.restore();
@@ -878,20 +936,14 @@ void drawCourtHalf(QPainter& p, Suit s, int rank) {
     // Long hair falls over the shoulders, in front of the robe.
     p.save();
     p.setClipRect(QRectF(0, 28, 64, 16), Qt::IntersectClip);
-    p.translate(kHead);
-    p.scale(1.1, 1.1);
-    p.translate(-kHead);
+    headSpace(p);
     drawHairBack(p, f);
     p.restore();
   }
   drawSleeve(p, f, QPointF(17.5, 35), QPointF(15.8, 46.5), kChestHand);
   drawSleeve(p, f, QPointF(54.5, 35), QPointF(57, 46.5), kItemHand + QPointF(1, 0));
-  // The head is drawn a little larger than the body's scale so faces stay
-  // readable on a small card.
   p.save();
-  p.translate(kHead);
-  p.scale(1.1, 1.1);
-  p.translate(-kHead);
+  headSpace(p);
   drawFace(p, f, rank);
   drawHairFront(p, f);
   drawHat(p, f);

@@ -9,7 +9,7 @@ namespace cardgen {
 inline constexpr QSize kFaceSize(64, 104);
 
 // Card number 1..52: suits in blocks of 13 (spades, diamonds, clubs, hearts),
-// ranks ace..king within each block.
-QImage paintFace(int cardNumber);
+// ranks ace..king within each block. `scale` is pixels per unit of kFaceSize.
+QImage paintFace(int cardNumber, int scale);
 
 }  // namespace cardgen

@@ -43,8 +43,9 @@ void drawHeartCard(QPainter& p) {
 
 }  // namespace
 
-QImage paintIcon() {
-  return renderTranslucent(QSize(kIconSize, kIconSize), [](QPainter& p) {
+QImage paintIcon(int pixels) {
+  const qreal scale = qreal(pixels) / kIconSize;
+  return renderTranslucent(QSize(kIconSize, kIconSize), scale, [](QPainter& p) {
     // Scaled up a touch so the pair fills the square.
     p.translate(32, 32);
     p.scale(1.06, 1.06);

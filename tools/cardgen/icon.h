@@ -5,8 +5,10 @@
 
 namespace cardgen {
 
+// The icon is drawn on a square of this many units.
 inline constexpr int kIconSize = 64;
 
-QImage paintIcon();
+// The icon `pixels` wide and high, painted at that size.
+QImage paintIcon(int pixels);
 
 }  // namespace cardgen

@@ -18,28 +18,30 @@ QString loadFamily(const QString& file) {
   return families.isEmpty() ? QString() : families.first();
 }
 
-QImage render(QSize size, QImage::Format format, const QColor& ground,
+QImage render(QSize size, qreal scale, QImage::Format format, const QColor& ground,
               const std::function<void(QPainter&)>& paint) {
-  QImage big(size * kSupersample, QImage::Format_ARGB32_Premultiplied);
+  const QSize pixels(qRound(size.width() * scale), qRound(size.height() * scale));
+  QImage big(pixels * kSupersample, QImage::Format_ARGB32_Premultiplied);
   big.fill(ground);
   {
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(kSupersample, kSupersample);
+    p.scale(scale * kSupersample, scale * kSupersample);
     paint(p);
   }
-  return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(format);
+  return big.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+      .convertToFormat(format);
 }
 
 }  // namespace
 
-QImage renderOpaque(QSize size, const std::function<void(QPainter&)>& paint) {
-  return render(size, QImage::Format_RGB888, kTable, paint);
+QImage renderOpaque(QSize size, qreal scale, const std::function<void(QPainter&)>& paint) {
+  return render(size, scale, QImage::Format_RGB888, kTable, paint);
 }
 
-QImage renderTranslucent(QSize size, const std::function<void(QPainter&)>& paint) {
-  return render(size, QImage::Format_ARGB32, Qt::transparent, paint);
+QImage renderTranslucent(QSize size, qreal scale, const std::function<void(QPainter&)>& paint) {
+  return render(size, scale, QImage::Format_ARGB32, Qt::transparent, paint);
 }
 
 bool loadFonts(const QString& dir) {
@@ -48,7 +50,7 @@ bool loadFonts(const QString& dir) {
   return !gSans.isEmpty() && !gSerif.isEmpty();
 }
 
-QPainterPath fittedText(const QString& text, Face face, const QRectF& box) {
+QPainterPath fittedText(const QString& text, Face face, const QRectF& box, qreal gap) {
   QFont font(face == Face::Sans ? gSans : gSerif);
   font.setBold(true);
   font.setPixelSize(200);
@@ -57,8 +59,8 @@ QPainterPath fittedText(const QString& text, Face face, const QRectF& box) {
   // every rank sits on the same baseline.
   QPainterPath cap;
   cap.addText(0, 0, font, "H");
-  // Glyphs are set by their ink with a tight gap rather than by their
-  // advances, so "10" stays compact in a narrow corner.
+  // Glyphs are set by their ink rather than by their advances, so "10"
+  // stays compact in a narrow corner.
   QPainterPath path;
   qreal cursor = 0;
   for (const QChar ch : text) {
@@ -66,7 +68,7 @@ QPainterPath fittedText(const QString& text, Face face, const QRectF& box) {
     glyph.addText(0, 0, font, QString(ch));
     const QRectF box = glyph.boundingRect();
     path.addPath(glyph.translated(cursor - box.left(), 0));
-    cursor += box.width() + font.pixelSize() * 0.05;
+    cursor += box.width() + font.pixelSize() * gap;
   }
   const QRectF ink = path.boundingRect();
   const qreal sy = box.height() / cap.boundingRect().height();
