@@ -280,6 +280,9 @@ TEST_F(DialogTest, TheRulesArePrintedOneLineHeightApartFromTheTopAndRepaintInPla
     EXPECT_FALSE(inked[static_cast<std::size_t>(y)]) << "nothing wraps onto row " << y;
   }
   EXPECT_EQ(rules.grab().toImage(), first) << "a second paint prints in the same place";
+  const QString spoken = rules.accessibleDescription();
+  EXPECT_TRUE(spoken.startsWith("Mindflip is easy to play")) << "screen readers get the rules";
+  EXPECT_TRUE(spoken.endsWith("This is a game that interests people of all ages."));
 }
 
 TEST_F(DialogTest, TheHelpWindowsCloseWithTheirButtonsAndKeys) {

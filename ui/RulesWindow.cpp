@@ -27,6 +27,10 @@ RulesWindow::RulesWindow(CardPictures& pictures, QWidget* parent) : QDialog(pare
   setAutoFillBackground(true);
   SetBackground(this, kNavy);
   setFont(GameFont(kTextFontPoints));
+  // The rules are painted, not held by a control: a screen reader finds them here.
+  QStringList rules;
+  for (const char* line : text::kRules) rules << QString::fromLatin1(line).trimmed();
+  setAccessibleDescription(rules.join(QLatin1Char('\n')).trimmed());
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("btn_OK"));
