@@ -61,9 +61,9 @@ def missing_settings(session, folder):
     check(not game.has_window(APP_NAME),
           f"a main window came with the message: {[w.name for w in game.windows()]}")
     session.screenshot("missing-settings")
-    session.focus("Error - 15")
+    game.focus("Error - 15")
     session.keys("Return")
-    code = game.wait_exit(5)
+    code = game.wait_exit(5, "Enter")
     check(code == 1, f"exit code {code}")
 
 
@@ -136,7 +136,7 @@ def chosen_back(session, folder):
                      5, "slot 12 redrawn")
     check(all(shows(n) == FACE_DOWN for n in game.slot_names()), game.slot_names())
     game.press(game.menu_item("Exit"))
-    check(game.wait_exit(5) == 0, "Exit did not end the game with code 0")
+    check(game.wait_exit(5, "File > Exit") == 0, "Exit did not end the game with code 0")
 
     again = session.launch(program)
     check(extents(again.slots()[11]) == watched, "the window moved between starts")
@@ -170,10 +170,10 @@ def practice_clock(session, folder):
 
 def exit_in_pause(session, folder):
     program, _ = folder()
-    # File > Exit from the keyboard while the first card's pause runs.
+    # From the keyboard, while the first card's pause runs.
     game = session.launch(program)
     game.window(APP_NAME, "frame")
-    session.focus(APP_NAME)
+    game.focus(APP_NAME)
     game.press_slot(3)
     face_of(game, 3)
     shown = time.monotonic()
@@ -181,15 +181,17 @@ def exit_in_pause(session, folder):
     asked = time.monotonic()
     check(asked - shown < 0.75, f"the keys came {asked - shown:.2f} s after the card, "
           "past its pause")
-    code = game.wait_exit(1)
+    code = game.wait_exit(1, "File > Exit")
     check(code == 0, f"File > Exit ended the game with code {code}")
 
-    # The close box, the same way.
+
+def close_box_in_pause(session, folder):
+    program, _ = folder()
     game = session.launch(program)
     game.press_slot(3)
     face_of(game, 3)
-    session.send_close(APP_NAME)
-    code = game.wait_exit(1)
+    game.close_box(APP_NAME)
+    code = game.wait_exit(1, "the close box")
     check(code == 0, f"the close box ended the game with code {code}")
 
 
@@ -237,7 +239,8 @@ def whole_game(session, folder):
 
 
 CASES = {f.__name__: f for f in (startup, missing_settings, miss_then_computer, deal_notice,
-                                 chosen_back, practice_clock, exit_in_pause, whole_game)}
+                                 chosen_back, practice_clock, exit_in_pause, close_box_in_pause,
+                                 whole_game)}
 
 if __name__ == "__main__":
     harness.main(CASES)

@@ -155,16 +155,8 @@ class Session:
 
     def click(self, accessible):
         x, y, w, h = extents(accessible)
-        self.xdotool("mousemove", "--sync", x + w // 2, y + h // 2, "click", "1")
-
-    def focus(self, title):
-        """Gives a window the keyboard focus, as a window manager would on a click: without
-        one, the window never becomes active and its menu bar takes no Alt keys."""
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
-                               env=self.env, timeout=10, stdout=subprocess.PIPE, text=True)
-        windows = found.stdout.split()
-        check(len(windows) == 1, f"windows titled {title!r}: {windows}")
-        self.xdotool("windowfocus", "--sync", windows[0])
+        # No --sync: it waits for a motion that never comes when the pointer is already there.
+        self.xdotool("mousemove", x + w // 2, y + h // 2, "click", "1")
 
     def keys(self, *keys):
         self.xdotool("key", "--delay", "60", *keys)
@@ -177,22 +169,6 @@ class Session:
                               timeout=20, stdout=subprocess.PIPE).stdout
         check(len(data) == SCREEN_SIZE[0] * SCREEN_SIZE[1] * 3, f"odd screenshot {path}")
         return Shot(path, data, SCREEN_SIZE[0])
-
-    def send_close(self, title):
-        """Presses a window's close box as a window manager would: WM_DELETE_WINDOW."""
-        from Xlib import X, display, protocol
-        xdisplay = display.Display(self.display)
-        try:
-            protocols = xdisplay.intern_atom("WM_PROTOCOLS")
-            delete = xdisplay.intern_atom("WM_DELETE_WINDOW")
-            window = find_x_window(xdisplay.screen().root, title)
-            check(window is not None, f"no X window titled {title!r}")
-            event = protocol.event.ClientMessage(window=window, client_type=protocols,
-                                                 data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-            window.send_event(event, event_mask=X.NoEventMask)
-            xdisplay.flush()
-        finally:
-            xdisplay.close()
 
     # -- the game --
 
@@ -285,12 +261,14 @@ def stop(process):
         process.stdout.close()
 
 
-def find_x_window(window, title):
-    name = window.get_wm_name()
-    if name == title and window.get_attributes().map_state != 0:
-        return window
+def find_x_window(window, title, pid, pid_atom):
+    # By owner too: a game that has just ended may leave its window to the server a moment longer.
+    if window.get_wm_name() == title and window.get_attributes().map_state != 0:
+        owner = window.get_full_property(pid_atom, 0)
+        if owner is not None and owner.value[0] == pid:
+            return window
     for child in window.query_tree().children:
-        found = find_x_window(child, title)
+        found = find_x_window(child, title, pid, pid_atom)
         if found is not None:
             return found
     return None
@@ -418,11 +396,38 @@ class Game:
     def press_slot(self, index):
         self.press(self.slots()[index - 1])
 
-    def wait_exit(self, timeout):
+    def focus(self, title):
+        """Gives a window the keyboard focus, as a window manager would on a click: without
+        one, the window never becomes active and its menu bar takes no Alt keys."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                str(self.process.pid), "--name", f"^{title}$"],
+                               env=self.session.env, timeout=10, stdout=subprocess.PIPE, text=True)
+        windows = found.stdout.split()
+        check(len(windows) == 1, f"windows titled {title!r}: {windows}")
+        self.session.xdotool("windowfocus", "--sync", windows[0])
+
+    def close_box(self, title):
+        """Presses a window's close box as a window manager would: WM_DELETE_WINDOW."""
+        from Xlib import X, display, protocol
+        xdisplay = display.Display(self.session.display)
+        try:
+            protocols = xdisplay.intern_atom("WM_PROTOCOLS")
+            delete = xdisplay.intern_atom("WM_DELETE_WINDOW")
+            window = find_x_window(xdisplay.screen().root, title, self.process.pid,
+                                   xdisplay.intern_atom("_NET_WM_PID"))
+            check(window is not None, f"no X window titled {title!r}")
+            event = protocol.event.ClientMessage(window=window, client_type=protocols,
+                                                 data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+            window.send_event(event, event_mask=X.NoEventMask)
+            xdisplay.flush()
+        finally:
+            xdisplay.close()
+
+    def wait_exit(self, timeout, after):
         try:
             return self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
-            raise CaseFailure(f"the game still runs {timeout} s later") from None
+            raise CaseFailure(f"the game still runs {timeout} s after {after}") from None
 
 
 def read_back(ini):
