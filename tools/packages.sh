@@ -9,6 +9,10 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 # more: g++ brings gcc's AddressSanitizer and UndefinedBehaviorSanitizer runtimes. The desktop
 # entry and the AppStream data are checked with their own validators.
 TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
+# The black-box cases in tests/blackbox/: a virtual X server, real clicks and keys, screenshots,
+# a D-Bus session with the accessibility bus, and Debian's Python with the AT-SPI and X client
+# modules, through which they read the game's windows and press its close box.
+BLACKBOX_PACKAGES=(xvfb xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi python3-xlib)
 # Only for the timings in bench/.
 BENCH_PACKAGES=(libbenchmark-dev)
 # Only for the fuzz targets in tests/fuzz/: clang with libFuzzer and the sanitizer runtimes, and

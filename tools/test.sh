@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BLACKBOX_PACKAGES[@]}"
 
 cmake -S . -B build -DBUILD_TESTING=ON -DVELMORA_TOOLS=OFF -DVELMORA_WERROR=ON >/dev/null
 cmake --build build --parallel "$(nproc)"

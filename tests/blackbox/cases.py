@@ -1,0 +1,246 @@
+"""The game as a player meets it: the real program on an X server, read over AT-SPI.
+
+Run one case: /usr/bin/python3 cases.py CASE --out DIR (--game EXE | --prefix INSTALL_DIR)
+"""
+
+import sys
+import time
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+import harness  # noqa: E402
+from harness import APP_NAME, check, extents, find, rank, read_back, wait_for
+
+NAVY = (0, 0, 128)
+MISSING = "A file is missing or corrupted!"
+FACE_DOWN = "face down"
+
+
+def shows(name):
+    return harness.SLOT_NAME.match(name).group(2)
+
+
+def painted(session, game, name):
+    """A screenshot once the window has drawn its navy ground beside slot 1."""
+    x, y, w, h = extents(game.slots()[0])
+    def shot():
+        taken = session.screenshot(name)
+        return taken if taken.pixel(x - 4, y + h // 2) == NAVY else None
+    return wait_for(shot, 10, "the navy ground beside slot 1", 0.2)
+
+
+def face_of(game, index, timeout=5):
+    return wait_for(lambda: rank(game.slot_names()[index - 1]), timeout,
+                    f"slot {index} to show a face")
+
+
+def startup(session, folder):
+    program, _ = folder()
+    game = session.launch(program)
+    names = game.slot_names()
+    check(names == [f"Card {i}, face down" for i in range(1, 53)], f"slots at start: {names}")
+    check(game.scores() == (" 0", " 0"), f"scores {game.scores()}")
+    check(game.label_after("Game Mode") == "Computer", game.labels())
+    check(game.label_after("Level of Play") == "Intermediate", game.labels())
+    check(game.clock() == "00:00:00", game.labels())
+    check(game.status() == "", f"status {game.status()!r}")
+    deal = game.button("Deal")
+    check(deal.getState().contains(harness.pyatspi.STATE_ENABLED), "Deal is disabled")
+    shot = painted(session, game, "startup")
+    x, y, w, h = extents(game.slots()[0])
+    check(shot.pixel(x + w // 2, y + h // 2) != NAVY, "slot 1 shows no card back")
+    dx, dy, dw, dh = extents(deal)
+    check(shot.pixel(dx + 2, dy + dh // 2) != NAVY, "no Deal button drawn")
+
+
+def missing_settings(session, folder):
+    program, _ = folder(settings=None)
+    game = session.launch(program)
+    alert = wait_for(lambda: next((w for w in game.windows() if find(w, "label", MISSING)),
+                                  None), 20, "the message about the settings file")
+    check(alert.name == "Error - 15", f"the message is titled {alert.name!r}")
+    check(not game.has_window(APP_NAME),
+          f"a main window came with the message: {[w.name for w in game.windows()]}")
+    session.screenshot("missing-settings")
+    game.focus("Error - 15")
+    session.keys("Return")
+    code = game.wait_exit(5, "Enter")
+    check(code == 1, f"exit code {code}")
+
+
+def miss_then_computer(session, folder):
+    program, _ = folder()
+    game = session.launch(program)
+    # Turn two cards; should they pair, they are taken and the turn stays ours: try the next two.
+    for first in range(1, 52, 2):
+        game.press_slot(first)
+        first_rank = face_of(game, first)
+        game.press_slot(first + 1)
+        second_rank = face_of(game, first + 1)
+        if first_rank != second_rank:
+            break
+        wait_for(lambda: shows(game.slot_names()[first]) == "empty", 5, "the pair taken")
+    check(first_rank != second_rank, "every pair tried was a pair")
+    wait_for(lambda: game.status() == "Computer's Turn!", 5, "the computer's turn")
+    names = game.slot_names()
+    check(shows(names[first - 1]) == FACE_DOWN and shows(names[first]) == FACE_DOWN,
+          f"the missed cards were not turned back: {names[first - 1]}, {names[first]}")
+    # Watch the computer turn cards until it hands the turn back.
+    turned = set()
+    def players_turn_again():
+        status, names = game.status(), game.slot_names()
+        if status == "Computer's Turn!":
+            turned.update(i for i, n in enumerate(names, 1) if rank(n))
+        return status == "Your Turn!"
+    wait_for(players_turn_again, 60, "the player's turn again", 0.02)
+    check(len(turned) >= 2, f"the computer turned {sorted(turned)}")
+    names = game.slot_names()
+    check(not any(rank(n) for n in names), f"cards left face up: {names}")
+    taken = sum(shows(n) == "empty" for n in names)
+    computer, player = (int(s) for s in game.scores())
+    check(taken == 2 * (computer + player),
+          f"{taken} cards taken, scores {computer} and {player}")
+
+
+def deal_notice(session, folder):
+    program, _ = folder()
+    game = session.launch(program)
+    game.press_slot(7)
+    face_of(game, 7)
+    session.click(game.button("Deal"))
+    shown = wait_for(lambda: game.has_window("Shuffling") and time.monotonic(), 5,
+                     "the Shuffling notice")
+    session.screenshot("shuffling")
+    gone = wait_for(lambda: not game.has_window("Shuffling") and time.monotonic(), 6,
+                    "the notice to close")
+    check(2.8 <= gone - shown <= 4.0, f"the notice stood {gone - shown:.2f} s")
+    names = game.slot_names()
+    check(names == [f"Card {i}, face down" for i in range(1, 53)], f"board after Deal: {names}")
+    check(game.scores() == (" 0", " 0") and game.status() == "",
+          f"scores {game.scores()}, status {game.status()!r}")
+
+
+def chosen_back(session, folder):
+    program, ini = folder()
+    check(read_back(ini) == "1", f"the copied settings hold back {read_back(ini)!r}")
+    game = session.launch(program)
+    watched = extents(game.slots()[11])
+    before = painted(session, game, "back-1").region(watched)
+    game.press(game.menu_item("Change Deck ..."))
+    chooser = game.window("Select Card Back")
+    session.click(wait_for(lambda: find(chooser, "push button", "Card back 5"), 5, "picture 5"))
+    session.screenshot("chooser-5")
+    session.click(find(chooser, "push button", "OK"))
+    wait_for(lambda: not game.has_window("Select Card Back"), 5, "the chooser to close")
+    wait_for(lambda: read_back(ini) == "5", 5, "back 5 in the settings file")
+    after = wait_for(lambda: (r := session.screenshot("back-5").region(watched)) != before and r,
+                     5, "slot 12 redrawn")
+    check(all(shows(n) == FACE_DOWN for n in game.slot_names()), game.slot_names())
+    game.press(game.menu_item("Exit"))
+    check(game.wait_exit(5, "File > Exit") == 0, "Exit did not end the game with code 0")
+
+    again = session.launch(program)
+    check(extents(again.slots()[11]) == watched, "the window moved between starts")
+    restarted = painted(session, again, "back-5-restarted").region(watched)
+    check(restarted == after, "after a restart slot 12 does not show back 5")
+
+
+def practice_clock(session, folder):
+    program, _ = folder()
+    game = session.launch(program)
+    game.press(game.menu_item("Practice"))
+    wait_for(lambda: game.label_after("Game Mode") == "Practice", 5, "practice mode")
+    check(game.clock() == "00:00:00", f"clock before the first card: {game.clock()}")
+    pressed = time.monotonic()
+    game.press_slot(1)
+    first = wait_for(lambda: game.clock() != "00:00:00" and game.clock(), 2, "the clock to start")
+    check(first == "00:00:01", f"the clock started at {first}")
+    check(time.monotonic() - pressed < 0.6, "the clock showed a second only late")
+    ticks = [(time.monotonic(), first)]
+    def tick():
+        now = game.clock()
+        if now != ticks[-1][1]:
+            ticks.append((time.monotonic(), now))
+        return len(ticks) == 4
+    wait_for(tick, 5, "three ticks of the clock", 0.02)
+    check([t for _, t in ticks] == ["00:00:01", "00:00:02", "00:00:03", "00:00:04"],
+          f"the clock read {[t for _, t in ticks]}")
+    gaps = [b[0] - a[0] for a, b in zip(ticks, ticks[1:])]
+    check(all(0.75 <= g <= 1.3 for g in gaps), f"seconds between ticks: {gaps}")
+
+
+def exit_in_pause(session, folder):
+    program, _ = folder()
+    # From the keyboard, while the first card's pause runs.
+    game = session.launch(program)
+    game.window(APP_NAME, "frame")
+    game.focus(APP_NAME)
+    game.press_slot(3)
+    face_of(game, 3)
+    shown = time.monotonic()
+    session.keys("alt+f", "x")
+    asked = time.monotonic()
+    check(asked - shown < 0.75, f"the keys came {asked - shown:.2f} s after the card, "
+          "past its pause")
+    code = game.wait_exit(1, "File > Exit")
+    check(code == 0, f"File > Exit ended the game with code {code}")
+
+
+def close_box_in_pause(session, folder):
+    program, _ = folder()
+    game = session.launch(program)
+    game.press_slot(3)
+    face_of(game, 3)
+    game.close_box(APP_NAME)
+    code = game.wait_exit(1, "the close box")
+    check(code == 0, f"the close box ended the game with code {code}")
+
+
+def whole_game(session, folder):
+    program, _ = folder()
+    game = session.launch(program)
+    game.press(game.menu_item("Practice"))
+    wait_for(lambda: game.label_after("Game Mode") == "Practice", 5, "practice mode")
+    known = {}  # slot -> rank, for every face seen and not yet taken
+    started = time.monotonic()
+
+    def turn(index):
+        game.press_slot(index)
+        known[index] = face_of(game, index)
+        return known[index]
+
+    def partner(index):
+        return next((s for s, r in known.items() if r == known[index] and s != index), None)
+
+    taken = 0
+    while taken < 52:
+        names = game.slot_names()
+        unseen = [i for i, n in enumerate(names, 1) if shows(n) == FACE_DOWN and i not in known]
+        pair = next(((s, partner(s)) for s in known if partner(s)), None)
+        first = pair[0] if pair else unseen[0]
+        turn(first)
+        second = partner(first) or next(i for i in unseen if i != first)
+        turn(second)
+        # The next card may come in the short pause that follows the look: wait for the look
+        # to end (the cards leave or turn back), not for the pause.
+        if known[first] == known[second]:
+            wait_for(lambda: all(shows(game.slot_names()[i - 1]) == "empty"
+                                 for i in (first, second)), 5, "the pair taken")
+            del known[first], known[second]
+            taken += 2
+        else:
+            wait_for(lambda: all(shows(game.slot_names()[i - 1]) == FACE_DOWN
+                                 for i in (first, second)), 5, "the cards turned back")
+        check(time.monotonic() - started < 150, f"{taken} cards taken after 150 s")
+    wait_for(lambda: game.status() == "Great Job!", 5, "the result")
+    names = game.slot_names()
+    check(all(shows(n) == "empty" for n in names), f"slots after the game: {names}")
+    session.screenshot("whole-game")
+    print(f"the whole game took {time.monotonic() - started:.1f} s")
+
+
+CASES = {f.__name__: f for f in (startup, missing_settings, miss_then_computer, deal_notice,
+                                 chosen_back, practice_clock, exit_in_pause, close_box_in_pause,
+                                 whole_game)}
+
+if __name__ == "__main__":
+    harness.main(CASES)
