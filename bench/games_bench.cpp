@@ -1,0 +1,38 @@
+#include <benchmark/benchmark.h>
+
+#include "Match.h"
+
+namespace {
+
+using velmora::Int16;
+
+// Turns the face-down cards from the top left, in reading order: no memory and no chance, so
+// the time goes to the engine and the computer's own play.
+class InOrderPlayer final : public velmora::bench::ModelPlayer {
+ public:
+  void Seen(Int16, Int16) override {}
+  void Gone(Int16) override {}
+  void NewDeal() override {}
+  Int16 Choose(const std::vector<Int16>& faceDown, Int16 firstUp) override {
+    return faceDown.front() != firstUp ? faceDown.front() : faceDown.at(1);
+  }
+};
+
+// Whole games against the computer, from the deal to the result, at the level given as the
+// argument (cards remembered). The pauses cost nothing on the virtual clock.
+void FullGames(benchmark::State& bench) {
+  velmora::bench::Match match(2026u, static_cast<Int16>(bench.range(0)));
+  InOrderPlayer player;
+  std::int64_t clicks = 0;
+  for (auto _ : bench) {
+    const auto result = match.Play(player);
+    clicks += result.clicks;
+    benchmark::DoNotOptimize(result.computer);
+  }
+  bench.SetItemsProcessed(bench.iterations());
+  bench.counters["clicks_per_game"] =
+      static_cast<double>(clicks) / static_cast<double>(bench.iterations());
+}
+BENCHMARK(FullGames)->ArgName("memory")->Arg(5)->Arg(10)->Arg(15);
+
+}  // namespace
