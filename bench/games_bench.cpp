@@ -23,15 +23,8 @@ class InOrderPlayer final : public velmora::bench::ModelPlayer {
 void FullGames(benchmark::State& bench) {
   velmora::bench::Match match(2026u, static_cast<Int16>(bench.range(0)));
   InOrderPlayer player;
-  std::int64_t clicks = 0;
-  for (auto _ : bench) {
-    const auto result = match.Play(player);
-    clicks += result.clicks;
-    benchmark::DoNotOptimize(result.computer);
-  }
+  for (auto _ : bench) benchmark::DoNotOptimize(match.Play(player).computer);
   bench.SetItemsProcessed(bench.iterations());
-  bench.counters["clicks_per_game"] =
-      static_cast<double>(clicks) / static_cast<double>(bench.iterations());
 }
 BENCHMARK(FullGames)->ArgName("memory")->Arg(5)->Arg(10)->Arg(15);
 

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
       long wins = 0;
       for (long g = 0; g < games; ++g) wins += match.Play(player).ComputerWon() ? 1 : 0;
       const Interval ci = Wilson(wins, games);
-      std::printf("| %s | %s | %ld | %.1f %% | %.1f – %.1f %% |\n", level.name, model.name, games,
+      std::printf("| %s | %s | %ld | %.2f %% | %.2f – %.2f %% |\n", level.name, model.name, games,
                   100.0 * static_cast<double>(wins) / static_cast<double>(games), 100.0 * ci.low,
                   100.0 * ci.high);
       std::fflush(stdout);

@@ -8,8 +8,12 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 # which comes with Qt's GUI library, so they need no X server. The sanitizer pass needs nothing
 # more: g++ brings gcc's AddressSanitizer and UndefinedBehaviorSanitizer runtimes.
 TEST_PACKAGES=(libgtest-dev)
-# Only for the timings in bench/.
-BENCH_PACKAGES=(libbenchmark-dev)
+# To build bench/: Google Benchmark, and Xlib with the DAMAGE and XTEST extensions for the
+# X probe. The test command builds bench/ too, so that it keeps compiling without warnings.
+BENCH_BUILD_PACKAGES=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev)
+# To run the bench: an X server without a screen, /usr/bin/time for the peak memory, and
+# dbus-run-session, so the programs find a session bus as they would on a desktop.
+BENCH_RUN_PACKAGES=(xvfb time dbus-daemon)
 # Only for the fuzz targets in tests/fuzz/: clang with libFuzzer and the sanitizer runtimes, and
 # llvm-symbolizer (in llvm-14) so that a crash report names files and lines.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)
