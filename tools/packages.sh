@@ -2,7 +2,7 @@
 # Sourced by play.sh, test.sh, bench.sh and fuzz.sh.
 
 # Compiler, CMake with make, Qt's headers and tools (moc, rcc), the OpenGL headers Qt's GUI
-# module asks CMake for, and the sans-serif faces built into the game.
+# module asks CMake for, and the bold sans-serif built into the game.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
 # GoogleTest alone: no test uses GMock, and the widget tests run on Qt's offscreen platform,
 # which comes with Qt's GUI library, so they need no X server. The sanitizer pass needs nothing
