@@ -15,6 +15,17 @@ namespace velmora::bench {
 
 using testing::SlotPicture;
 
+// The face-down slots as bits: bit s for slot s.
+using SlotSet = std::uint64_t;
+
+inline std::vector<Int16> Slots(SlotSet set) {
+  std::vector<Int16> slots;
+  for (Int16 s = 1; s <= kCardCount; ++s) {
+    if (set >> s & 1u) slots.push_back(s);
+  }
+  return slots;
+}
+
 // A player as the engine sees one: it is told every face that shows and every pair that goes,
 // and picks the next slot to turn among the face-down ones.
 class ModelPlayer {
@@ -23,7 +34,7 @@ class ModelPlayer {
   virtual void Seen(Int16 slot, Int16 cardNo) = 0;
   virtual void Gone(Int16 slot) = 0;
   // firstUp: the slot of the player's own face-up first card, or 0 when none is up.
-  virtual Int16 Choose(const std::vector<Int16>& faceDown, Int16 firstUp) = 0;
+  virtual Int16 Choose(SlotSet faceDown, Int16 firstUp) = 0;
   virtual void NewDeal() = 0;
 };
 
@@ -52,7 +63,8 @@ class RememberingPlayer final : public ModelPlayer {
   }
   void NewDeal() override { recent_.clear(); }
 
-  Int16 Choose(const std::vector<Int16>& faceDown, Int16 firstUp) override {
+  Int16 Choose(SlotSet faceDownSet, Int16 firstUp) override {
+    const std::vector<Int16> faceDown = Slots(faceDownSet);
     if (firstUp != 0) {
       // A remembered partner of the card on show, else a card not yet seen.
       const Known* first = Find(firstUp);
@@ -140,19 +152,14 @@ class Match {
     player.NewDeal();
     Tell(player);
     Result result;
-    std::vector<Int16> faceDown;
     while (game_.fields().GameOver == kFalse) {
-      faceDown.clear();
-      for (Int16 s = 1; s <= kCardCount; ++s) {
-        if (view_.board[s].kind == SlotPicture::Back) faceDown.push_back(s);
-      }
       const GameState& state = game_.state();
       const Int16 firstUp = state.FirstCardUp != kFalse ? state.TurnPair[1] : Int16{0};
       // A pair's last card is always face down when the game is not over.
-      if (faceDown.empty() || ++result.clicks > 10000) {
+      if (backs_ == 0 || ++result.clicks > 10000) {
         throw std::logic_error("the game stopped before its end");
       }
-      game_.img_Cards_Click(player.Choose(faceDown, firstUp));
+      game_.img_Cards_Click(player.Choose(backs_, firstUp));
       Tell(player);
     }
     result.computer = game_.state().Scores[0];
@@ -161,9 +168,12 @@ class Match {
   }
 
  private:
-  // Hands the player what showed since the last look, and keeps the logs short.
+  // Hands the player what showed since the last look, notes which slots show backs, and keeps
+  // the logs short.
   void Tell(ModelPlayer& player) {
     for (const testing::BoardChange& change : view_.boardLog) {
+      const SlotSet bit = SlotSet{1} << change.slot;
+      backs_ = change.picture.kind == SlotPicture::Back ? backs_ | bit : backs_ & ~bit;
       if (change.picture.kind == SlotPicture::Face) player.Seen(change.slot, change.picture.number);
       if (change.picture.kind == SlotPicture::Nothing) player.Gone(change.slot);
     }
@@ -179,6 +189,7 @@ class Match {
   ClockSeededRandom random_;
   testing::FakeSettingsHost host_;
   Game game_;
+  SlotSet backs_ = 0;
 };
 
 }  // namespace velmora::bench

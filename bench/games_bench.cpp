@@ -1,5 +1,7 @@
 #include <benchmark/benchmark.h>
 
+#include <bit>
+
 #include "Match.h"
 
 namespace {
@@ -13,8 +15,9 @@ class InOrderPlayer final : public velmora::bench::ModelPlayer {
   void Seen(Int16, Int16) override {}
   void Gone(Int16) override {}
   void NewDeal() override {}
-  Int16 Choose(const std::vector<Int16>& faceDown, Int16 firstUp) override {
-    return faceDown.front() != firstUp ? faceDown.front() : faceDown.at(1);
+  // The first card on show is face up, so it is never among the face-down ones.
+  Int16 Choose(velmora::bench::SlotSet faceDown, Int16) override {
+    return static_cast<Int16>(std::countr_zero(faceDown));
   }
 };
 
