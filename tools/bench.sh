@@ -68,7 +68,7 @@ echo "  start-up, $runs runs each ..."
 probe startup "$runs" "$game" "Velmora Concentration" "$floor" "Velmora Floor" >>"$figures"
 echo "  peak memory ..."
 probe memory 7 "$game" "Velmora Concentration" "$floor" "Velmora Floor" >>"$figures"
-echo "  idle, a turn of the computer's, clicks and pauses (about two minutes) ..."
+echo "  idle, a turn of the computer's, clicks and pauses (about a minute) ..."
 probe play "$game" "Velmora Concentration" >>"$figures"
 
 bash bench/table.sh "$figures" "$out/strength.md" | tee "$out/bench-results.md"
