@@ -15,8 +15,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.concentration"));
   velmora::ui::LoadBuiltInFonts();
 
-  velmora::ui::CardPictures pictures;
-  QApplication::setWindowIcon(pictures.Icon());
+  velmora::ui::CardPictures pictures;  // the icon comes after the first paint (MainWindow)
 
   velmora::ui::QtEventPump pump;
   velmora::ui::QtSettingsHost settingsHost;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <stdexcept>
 
 #include "core/Random.h"
@@ -57,6 +59,21 @@ TEST(RandomIntTest, GeneratorDrawsStayBelowOneAndReseedChangesTheSequence) {
   seed = 7;
   random.Reseed();
   for (float draw : first) EXPECT_EQ(random.Draw(), draw);
+}
+
+TEST(RandomIntTest, ReseedStartsTheGeneratorWhereTheStandardSeedSequenceWould) {
+  // Past 624 draws, so the generator's second block of state is compared too.
+  for (std::uint64_t seed :
+       {0ull, 1ull, 7ull, 0xffffffffull, 0x100000000ull, 0xfedcba9876543210ull, ~0ull}) {
+    ClockSeededRandom random([seed] { return seed; });
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
+    std::mt19937 expected(sequence);
+    for (int i = 0; i < 1500; ++i) {
+      ASSERT_EQ(random.Draw(), static_cast<float>(expected() >> 8) * 0x1p-24f)
+          << "seed " << seed << ", draw " << i;
+    }
+  }
 }
 
 void ExpectPermutation(const GameState& state) {

@@ -2,7 +2,7 @@
 # Sourced by play.sh, test.sh, bench.sh and fuzz.sh.
 
 # Compiler, CMake with make, Qt's headers and tools (moc, rcc), the OpenGL headers Qt's GUI
-# module asks CMake for, and the sans-serif faces built into the game.
+# module asks CMake for, and the bold sans-serif built into the game.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
 # GoogleTest alone: no test uses GMock, and the widget tests run on Qt's offscreen platform,
 # which comes with Qt's GUI library, so they need no X server. The sanitizer pass needs nothing
@@ -13,8 +13,12 @@ TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
 # a D-Bus session with the accessibility bus, and Debian's Python with the AT-SPI and X client
 # modules, through which they read the game's windows and press its close box.
 BLACKBOX_PACKAGES=(xvfb xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi python3-xlib)
-# Only for the timings in bench/.
-BENCH_PACKAGES=(libbenchmark-dev)
+# To build bench/: Google Benchmark, and Xlib with the DAMAGE and XTEST extensions for the
+# X probe. The test command builds bench/ too, so that it keeps compiling without warnings.
+BENCH_BUILD_PACKAGES=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev)
+# To run the bench: an X server without a screen, /usr/bin/time for the peak memory, and
+# dbus-run-session, so the programs find a session bus as they would on a desktop.
+BENCH_RUN_PACKAGES=(xvfb time dbus-daemon)
 # Only for the fuzz targets in tests/fuzz/: clang with libFuzzer and the sanitizer runtimes, and
 # llvm-symbolizer (in llvm-14) so that a crash report names files and lines.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)

@@ -6,9 +6,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BLACKBOX_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BLACKBOX_PACKAGES[@]}" \
+  "${BENCH_BUILD_PACKAGES[@]}"
 
-cmake -S . -B build -DBUILD_TESTING=ON -DVELMORA_TOOLS=OFF -DVELMORA_WERROR=ON >/dev/null
+# The bench programs are built here too, so a warning in them fails the run; they are timings,
+# not tests, and run only from tools/bench.sh.
+cmake -S . -B build -DBUILD_TESTING=ON -DVELMORA_TOOLS=OFF -DVELMORA_WERROR=ON -DVELMORA_BENCH=ON \
+  >/dev/null
 cmake --build build --parallel "$(nproc)"
 (cd build && ctest --output-on-failure --parallel "$(nproc)")
 

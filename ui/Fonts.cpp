@@ -5,8 +5,9 @@
 namespace velmora::ui {
 
 void LoadBuiltInFonts() {
+  // Bold alone: GameFont is all the text the game draws itself. Each face costs its glyph
+  // table's scan before the window can show.
   QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Bold.ttf"));
-  QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
 }
 
 QFont GameFont(double points) {

@@ -4,7 +4,7 @@
 
 namespace velmora::ui {
 
-// Registers the sans-serif faces built into the program, so every machine draws the same text.
+// Registers the sans-serif face built into the program, so every machine draws the same text.
 void LoadBuiltInFonts();
 
 // The game's bold sans-serif at a point size.

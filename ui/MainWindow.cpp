@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -41,7 +42,6 @@ MainWindow::MainWindow(QtEventPump& pump, CardPictures& pictures)
     : pump_(pump), pictures_(pictures) {
   setObjectName(QStringLiteral("frmmain"));
   setWindowTitle(QStringLiteral("Velmora Concentration"));
-  setWindowIcon(pictures_.Icon());
   // Fixed single border with a close box only.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -330,6 +330,15 @@ void MainWindow::OpenBacks(BacksEvents& events) {
 void MainWindow::EndProgram() {
   hide();
   pump_.RequestEnd();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (iconGiven_) return;
+  iconGiven_ = true;
+  // Decoding the icon and handing it to the window manager would hold up the first paint, and
+  // nobody looks at the icon before the board. Every window of the program takes it.
+  QTimer::singleShot(0, this, [this] { QApplication::setWindowIcon(pictures_.Icon()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -61,6 +61,7 @@ class MainWindow final : public QMainWindow, public MainView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   template <class Handler>
@@ -80,6 +81,7 @@ class MainWindow final : public QMainWindow, public MainView {
   std::map<MenuItem, QAction*> checkItems_;
   std::map<MenuItem, bool> checked_;
   QTimer timer1_;
+  bool iconGiven_ = false;
 };
 
 }  // namespace velmora::ui
