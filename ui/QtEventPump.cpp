@@ -1,6 +1,5 @@
 #include "ui/QtEventPump.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
@@ -25,10 +24,6 @@ void QtEventPump::HandleEventsUntil(double deadline) {
       std::chrono::milliseconds(static_cast<long long>(std::ceil(remaining * 1000.0)));
   QTimer::singleShot(wait, Qt::PreciseTimer, &loop, &QEventLoop::quit);
   loop.exec();
-  // While a screen reader reads the board, Qt may hold back a close-box message as user input
-  // and then wait for the next X event before it looks at it again; a wake-up here lets the
-  // window see it as soon as the pause is over instead of at the player's next move.
-  if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
 }
 
 void QtEventPump::RequestEnd() {
