@@ -35,18 +35,10 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect geom
 
 }  // namespace
 
-AboutBox::AboutBox(CardPictures& pictures, QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frm_AboutBox"));
-  setWindowTitle(QStringLiteral("About"));
-  setWindowIcon(pictures.Icon());
-  // A dialog owned by the main window: no task-bar button of its own.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setModal(true);
-  setFixedSize(TwipsToScreen(kClientWidth), TwipsToScreen(kClientHeight));
-  setAutoFillBackground(true);
-  SetBackground(this, kNavy);
-
+// Owned by the main window, so it has no task-bar button of its own.
+AboutBox::AboutBox(CardPictures& pictures, QWidget* parent)
+    : SecondaryWindow("frm_AboutBox", QStringLiteral("About"), kClientWidth, kClientHeight,
+                      pictures, parent) {
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
   icon->setPixmap(pictures.Icon());
@@ -57,18 +49,10 @@ AboutBox::AboutBox(CardPictures& pictures, QWidget* parent) : QDialog(parent) {
   AddLabel(this, "lblTitle", text::kAboutTitle, TwipRect(1680, 120, 5652, 480), kTitleFontPoints);
   AddLabel(this, "Label1", text::kAboutVersion, TwipRect(5400, 600, 1932, 252), kSmallFontPoints);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setFont(GameFont(kSmallFontPoints));
-  ok->setGeometry(TwipRect(4920, 4440, 1164, 345));
+  QPushButton* ok = AddButton("cmdOK", QStringLiteral("OK"), 4920, 4440, 1164, 345);
   ok->setDefault(true);  // Enter; Esc cancels the dialog, which closes it all the same
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void AboutBox::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
 }
 
 void AboutBox::paintEvent(QPaintEvent*) {

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/SecondaryWindow.h"
 
 namespace velmora::ui {
 
-class CardPictures;
-
 // The About box: the icon, the game's name and version, and OK.
-class AboutBox final : public QDialog {
+class AboutBox final : public SecondaryWindow {
   Q_OBJECT
  public:
   static constexpr int kClientWidth = 7392;  // twips
@@ -18,7 +16,6 @@ class AboutBox final : public QDialog {
   AboutBox(CardPictures& pictures, QWidget* parent);
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
 

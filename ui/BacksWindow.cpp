@@ -1,22 +1,17 @@
 #include "ui/BacksWindow.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
-#include "ui/Fonts.h"
-#include "ui/Palette.h"
 #include "ui/Screen.h"
 #include "ui/WindowEvents.h"
 
 namespace velmora::ui {
 
 namespace {
-
-constexpr double kButtonFontPoints = 7.8;
 
 // Where each back stands, in twips; each picture keeps its own size.
 struct Place {
@@ -54,16 +49,11 @@ class Frames final : public QWidget {
 
 BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents& events,
                          QWidget* parent)
-    : QDialog(parent), pump_(pump), events_(events) {
-  setObjectName(QStringLiteral("frm_Backs"));
-  setWindowTitle(QStringLiteral("Select Card Back"));
-  setWindowIcon(pictures.Icon());
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setWindowModality(Qt::ApplicationModal);
-  setFixedSize(TwipsToScreen(kClientWidth), TwipsToScreen(kClientHeight));
-  setAutoFillBackground(true);
-  SetBackground(this, kNavy);
+    : SecondaryWindow("frm_Backs", QStringLiteral("Select Card Back"), kClientWidth, kClientHeight,
+                      pictures, parent),
+      pump_(pump),
+      events_(events) {
+  IgnoreEscape();  // neither button is the cancel button
 
   for (int i = 1; i <= kBackCount; ++i) {
     auto* back = new CardSlot(i, this);
@@ -83,10 +73,7 @@ BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents&
 
   const auto button = [this](const char* name, const QString& caption, int left,
                              void (BacksEvents::*handler)()) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setFont(GameFont(kButtonFontPoints));
-    b->setGeometry(TwipRect(left, 3600, 1332, 372));
+    QPushButton* b = AddButton(name, caption, left, 3600, 1332, 372);
     connect(b, &QPushButton::clicked, this,
             [this, handler] { Deliver([this, handler] { (events_.*handler)(); }); });
     return b;
@@ -137,20 +124,10 @@ void BacksWindow::Unload() {
 }
 
 void BacksWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
+  SecondaryWindow::showEvent(event);  // centred before the rules load
   if (loaded_) return;
   loaded_ = true;
   Deliver([this] { events_.Form_Load(*this); });
-}
-
-void BacksWindow::keyPressEvent(QKeyEvent* event) {
-  // Neither button is the cancel button: Esc does nothing here.
-  if (event->matches(QKeySequence::Cancel)) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 void BacksWindow::closeEvent(QCloseEvent* event) {

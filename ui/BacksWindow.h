@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <QEventLoop>
 #include <array>
 
 #include "core/Views.h"
+#include "ui/SecondaryWindow.h"
 
 class QPushButton;
 
@@ -16,7 +16,7 @@ class QtEventPump;
 
 // The card-back chooser: the twelve backs at their own sizes, OK and Cancel. It only shows
 // what its rules ask and passes them each event; the rules decide what a click means.
-class BacksWindow final : public QDialog, public BacksView {
+class BacksWindow final : public SecondaryWindow, public BacksView {
   Q_OBJECT
  public:
   static constexpr int kBackCount = 12;
@@ -45,7 +45,6 @@ class BacksWindow final : public QDialog, public BacksView {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -7,46 +7,29 @@
 #include "ui/CardPictures.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
-#include "ui/Screen.h"
 
 namespace velmora::ui {
 
 namespace {
 constexpr double kTextFontPoints = 9.6;
-constexpr double kButtonFontPoints = 7.8;
 }  // namespace
 
-RulesWindow::RulesWindow(CardPictures& pictures, QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frm_Rules"));
-  setWindowTitle(QStringLiteral("How to Play"));
-  setWindowIcon(pictures.Icon());
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setModal(true);
-  setFixedSize(TwipsToScreen(kClientWidth), TwipsToScreen(kClientHeight));
-  setAutoFillBackground(true);
-  SetBackground(this, kNavy);
+RulesWindow::RulesWindow(CardPictures& pictures, QWidget* parent)
+    : SecondaryWindow("frm_Rules", QStringLiteral("How to Play"), kClientWidth, kClientHeight,
+                      pictures, parent) {
   setFont(GameFont(kTextFontPoints));
   // The rules are painted, not held by a control: a screen reader finds them here.
   QStringList rules;
   for (const char* line : text::kRules) rules << QString::fromLatin1(line).trimmed();
   setAccessibleDescription(rules.join(QLatin1Char('\n')).trimmed());
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("btn_OK"));
-  ok->setFont(GameFont(kButtonFontPoints));
-  ok->setGeometry(TwipRect(3600, 5760, 1095, 375));
+  QPushButton* ok = AddButton("btn_OK", QStringLiteral("OK"), 3600, 5760, 1095, 375);
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 int RulesWindow::LineHeight() const {
   return fontMetrics().height();
-}
-
-void RulesWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
 }
 
 void RulesWindow::paintEvent(QPaintEvent*) {

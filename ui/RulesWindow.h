@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/SecondaryWindow.h"
 
 namespace velmora::ui {
 
-class CardPictures;
-
 // "How to Play": the rules printed straight onto the navy window, and an OK button.
-class RulesWindow final : public QDialog {
+class RulesWindow final : public SecondaryWindow {
   Q_OBJECT
  public:
   static constexpr int kClientWidth = 8172;  // twips
@@ -19,7 +17,6 @@ class RulesWindow final : public QDialog {
   int LineHeight() const;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/ShuffleNotice.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 
 #include "ui/CardPictures.h"
@@ -10,16 +9,10 @@
 
 namespace velmora::ui {
 
-ShuffleNotice::ShuffleNotice(CardPictures& pictures, QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frm_Shuffle"));
-  setWindowTitle(QStringLiteral("Shuffling"));
-  setWindowIcon(pictures.Icon());
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setModal(true);
-  setFixedSize(TwipsToScreen(5772), TwipsToScreen(996));
-  setAutoFillBackground(true);
-  SetBackground(this, kNavy);
+ShuffleNotice::ShuffleNotice(CardPictures& pictures, QWidget* parent)
+    : SecondaryWindow("frm_Shuffle", QStringLiteral("Shuffling"), 5772, 996, pictures, parent) {
+  // A dialog takes Esc as Cancel and would close at once; the notice stays its full time.
+  IgnoreEscape();
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("img_Icon"));
@@ -42,19 +35,9 @@ ShuffleNotice::ShuffleNotice(CardPictures& pictures, QWidget* parent) : QDialog(
 }
 
 void ShuffleNotice::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
+  SecondaryWindow::showEvent(event);
   // Counted from the moment the notice shows: no window manager is needed to give it focus.
   wait_.start();
-}
-
-void ShuffleNotice::keyPressEvent(QKeyEvent* event) {
-  // A dialog takes Esc as Cancel and would close at once; the notice stays its full time.
-  if (event->matches(QKeySequence::Cancel)) {
-    event->accept();
-    return;
-  }
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace velmora::ui

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QDialog>
 #include <QTimer>
+
+#include "ui/SecondaryWindow.h"
 
 namespace velmora::ui {
 
-class CardPictures;
-
 // The "Shuffling" notice: a small modal window that closes itself three seconds after it is
 // shown. It has no buttons and ignores Esc; its close box still ends it early.
-class ShuffleNotice final : public QDialog {
+class ShuffleNotice final : public SecondaryWindow {
   Q_OBJECT
  public:
   static constexpr int kShowMilliseconds = 3000;
@@ -18,7 +17,6 @@ class ShuffleNotice final : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QTimer wait_;
