@@ -136,40 +136,71 @@ class DialogTest : public ::testing::Test {
   RecordingBacks events;
 };
 
-TEST_F(DialogTest, TheChooserShowsEachBackUnscaledAtItsTwipPositionAndTheButtonsBelow) {
+// Each window: its title, a fixed size, modal, a close box only, and its controls where their
+// twips put them; the chooser's backs pixel for pixel, the About box's icon ground and rule.
+TEST_F(DialogTest, EverySecondaryWindowStandsAtItsTwipPositions) {
   ASSERT_EQ(LogicalDpi(), 96.0) << "pixel figures below assume 15 twips a pixel";
   BacksWindow chooser(pump, pictures, events);
-  EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Select Card Back"));
-  EXPECT_EQ(chooser.minimumSize(), QSize(515, 293));
-  EXPECT_EQ(chooser.maximumSize(), QSize(515, 293));
-  EXPECT_EQ(chooser.windowModality(), Qt::ApplicationModal);
-  EXPECT_EQ(chooser.parentWidget(), nullptr);
-  EXPECT_TRUE(chooser.windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_FALSE(chooser.windowFlags() &
-               (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-
+  RulesWindow rules(pictures, &window);
+  AboutBox about(pictures, &window);
+  using Controls = std::vector<std::pair<const char*, QRect>>;
   const struct {
-    const char* name;
-    QRect geometry;
-  } controls[] = {
-      {"img_Back_1", {24, 24, 74, 100}},    {"img_Back_2", {104, 24, 80, 100}},
-      {"img_Back_3", {184, 24, 72, 100}},   {"img_Back_4", {264, 24, 75, 100}},
-      {"img_Back_5", {344, 24, 70, 100}},   {"img_Back_6", {424, 24, 76, 100}},
-      {"img_Back_7", {24, 128, 76, 101}},   {"img_Back_8", {104, 128, 76, 102}},
-      {"img_Back_9", {184, 128, 77, 100}},  {"img_Back_10", {264, 128, 74, 100}},
-      {"img_Back_11", {344, 128, 64, 100}}, {"img_Back_12", {416, 128, 84, 100}},
-      {"cmd_Ok", {288, 240, 89, 25}},       {"cmd_Cancel", {384, 240, 89, 25}},
+    QDialog* dialog;
+    const char* title;
+    QSize size;
+    Controls controls;
+  } windows[] = {
+      {&chooser,
+       "Select Card Back",
+       {515, 293},
+       {{"img_Back_1", {24, 24, 74, 100}},
+        {"img_Back_2", {104, 24, 80, 100}},
+        {"img_Back_3", {184, 24, 72, 100}},
+        {"img_Back_4", {264, 24, 75, 100}},
+        {"img_Back_5", {344, 24, 70, 100}},
+        {"img_Back_6", {424, 24, 76, 100}},
+        {"img_Back_7", {24, 128, 76, 101}},
+        {"img_Back_8", {104, 128, 76, 102}},
+        {"img_Back_9", {184, 128, 77, 100}},
+        {"img_Back_10", {264, 128, 74, 100}},
+        {"img_Back_11", {344, 128, 64, 100}},
+        {"img_Back_12", {416, 128, 84, 100}},
+        {"cmd_Ok", {288, 240, 89, 25}},
+        {"cmd_Cancel", {384, 240, 89, 25}}}},
+      {&rules, "How to Play", {545, 421}, {{"btn_OK", {240, 384, 73, 25}}}},
+      {&about,
+       "About",
+       {493, 324},
+       {{"picIcon", {8, 8, 64, 64}},
+        {"lblTitle", {112, 8, 377, 32}},
+        {"Label1", {360, 40, 129, 17}},
+        {"cmdOK", {328, 296, 78, 23}}}},
   };
-  for (const auto& control : controls) {
-    const QWidget* widget = chooser.findChild<QWidget*>(QString::fromLatin1(control.name));
-    ASSERT_NE(widget, nullptr) << control.name;
-    EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
+  for (const auto& w : windows) {
+    SCOPED_TRACE(w.title);
+    EXPECT_EQ(w.dialog->windowTitle(), QString::fromLatin1(w.title));
+    EXPECT_EQ(w.dialog->minimumSize(), w.size);
+    EXPECT_EQ(w.dialog->maximumSize(), w.size);
+    EXPECT_EQ(w.dialog->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(w.dialog->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(w.dialog->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    for (const auto& [name, geometry] : w.controls) {
+      const QWidget* widget = w.dialog->findChild<QWidget*>(QString::fromLatin1(name));
+      ASSERT_NE(widget, nullptr) << name;
+      EXPECT_EQ(widget->geometry(), geometry) << name;
+    }
   }
+  EXPECT_EQ(chooser.parentWidget(), nullptr) << "the chooser has no owner";
   for (int i = 1; i <= BacksWindow::kBackCount; ++i) {
     const QImage shown = chooser.Back(i)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown, pictures.Back(i).toImage().convertToFormat(QImage::Format_RGB32))
         << "back " << i << " is drawn pixel for pixel";
   }
+  const QImage shot = about.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(8, 8), AboutBox::kIconGround) << "the icon's corner shows its ground";
+  EXPECT_EQ(shot.pixelColor(240, 280), kWhite) << "the rule runs across at 4200 twips";
+  EXPECT_EQ(shot.pixelColor(240, 284), kNavy);
 }
 
 TEST_F(DialogTest, TheChooserOpensWithOkFocusedAndKeysPressOnlyTheFocusedButton) {
@@ -263,7 +294,6 @@ std::vector<bool> InkedRows(const QImage& image, int rows) {
 
 TEST_F(DialogTest, TheRulesArePrintedOneLineHeightApartFromTheTopAndRepaintInPlace) {
   RulesWindow rules(pictures, &window);
-  EXPECT_EQ(rules.size(), QSize(545, 421));
   const int line = rules.LineHeight();
   const int okTop = rules.findChild<QWidget*>(QStringLiteral("btn_OK"))->y();
   ASSERT_EQ(okTop, 384);
@@ -313,33 +343,6 @@ TEST_F(DialogTest, TheHelpWindowsCloseWithTheirButtonsAndKeys) {
     EXPECT_TRUE(RunHelpWindow(c.which, QString::fromLatin1(c.name), c.close))
         << c.name << " stayed open after " << c.how;
   }
-}
-
-TEST_F(DialogTest, TheAboutBoxStandsAtItsTwipPositions) {
-  ASSERT_EQ(LogicalDpi(), 96.0) << "pixel figures below assume 15 twips a pixel";
-  AboutBox about(pictures, &window);
-  EXPECT_EQ(about.size(), QSize(493, 324));
-  EXPECT_EQ(about.minimumSize(), about.maximumSize());
-  EXPECT_TRUE(about.windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_FALSE(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-  const struct {
-    const char* name;
-    QRect geometry;
-  } controls[] = {
-      {"picIcon", {8, 8, 64, 64}},
-      {"lblTitle", {112, 8, 377, 32}},
-      {"Label1", {360, 40, 129, 17}},
-      {"cmdOK", {328, 296, 78, 23}},
-  };
-  for (const auto& control : controls) {
-    const QWidget* widget = about.findChild<QWidget*>(QString::fromLatin1(control.name));
-    ASSERT_NE(widget, nullptr) << control.name;
-    EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
-  }
-  const QImage shot = about.grab().toImage();
-  EXPECT_EQ(shot.pixelColor(8, 8), AboutBox::kIconGround) << "the icon's corner shows its ground";
-  EXPECT_EQ(shot.pixelColor(240, 280), kWhite) << "the rule runs across at 4200 twips";
-  EXPECT_EQ(shot.pixelColor(240, 284), kNavy);
 }
 
 }  // namespace

@@ -179,16 +179,24 @@ TEST_F(HintTest, ShowsTheLowestPartnerForAGlimpseEveryTimeAndChangesNothing) {
   }
 }
 
-TEST_F(HintTest, IsRefusedUnlessThePlayerHasOnlyTheFirstCardUp) {
+// The hint needs the player's first card up and nothing more; Change Deck waits while the
+// computer plays, from the miss that hands it the turn.
+TEST_F(HintTest, HintAndChangeDeckAreRefusedOutsideTheirMoments) {
   ComputerDraws({5, 6});
+  ChooseBacks({{0.1, 5}, {0.3, kOk}});
   HintAt(0.2);  // before the first card
   Schedule({{0.5, 1}, {1.5, 2}});
   HintAt(2.5);  // during the look at the second card
   HintAt(4.0);  // after the miss, before the computer's turn
   HintAt(6.5);  // during the computer's turn
   HintAt(9.5);  // the player's turn again, no card up
+  for (double t : {4.0, 5.0, 6.5, 7.5}) {
+    pump.At(t, [this] { Fire([this] { game.mnu_ChangeDeck_Click(); }); });
+  }
   Run(12.0);
   EXPECT_EQ(FacesShown(), (testing::Faces{{0.5, 1}, {1.5, 2}, {6.25, 5}, {7.0, 6}}));
+  EXPECT_EQ(view.backsOpenings, 0);
+  EXPECT_EQ(game.state().BackIndex, 1);
 }
 
 // The hint's glimpse ends with the back only if nobody drew the slot meanwhile: a click in the
@@ -315,16 +323,6 @@ TEST_F(ChooserTest, FacesOnShowKeepThemAndTurnDownWithTheNewBack) {
   EXPECT_EQ(view.board[2], (SlotPicture{SlotPicture::Back, 8}));
   EXPECT_EQ(view.backsOpenings, 2);
   EXPECT_EQ(DeckBackFromContents(Settings()), 8);
-}
-
-TEST_F(ChooserTest, NeverOpensWhileTheComputerPlays) {
-  ComputerDraws({5, 6});
-  ChooseBacks({{0.1, 5}, {0.3, kOk}});
-  Schedule({{0.0, 1}, {1.0, 2}});  // a miss: the computer plays from 5.75 to 8.5
-  for (double t : {3.5, 5.0, 6.0, 7.0}) ChangeDeckAt(t);
-  Run(12.0);
-  EXPECT_EQ(view.backsOpenings, 0);
-  EXPECT_EQ(game.state().BackIndex, 1);
 }
 
 TEST_F(ChooserTest, AFailedSaveBeepsAndTheBoardStillChanges) {
