@@ -70,8 +70,6 @@ class Game final : public MainEvents {
   ComputerTurn& computer() { return computer_; }
   const Hint& hint() const { return hint_; }
   BackChooser& chooser() { return chooser_; }
-  ChangeDeck& changeDeck() { return changeDeck_; }
-  const ShownBoard& board() const { return board_; }
 
  private:
   void StartNewGame();

@@ -24,8 +24,6 @@ class BackChooser final : public BacksEvents {
   void cmd_Cancel_Click() override;
   void Form_Unload() override { Forget(); }
 
-  bool IsOpen() const { return window_ != nullptr; }
-
   // The picture clicked last during this opening; 0 while none has been.
   Int16 SelectedBack = 0;
   // The picture whose border the next click must take away.
