@@ -154,6 +154,7 @@ TEST_F(MainWindowTest, F2StartsANewGameAtOnce) {
   EXPECT_EQ(window.Slot(7)->Picture().cacheKey(), pictures.Back(3).cacheKey());
 }
 
+// Esc, pressed on the notice, must not cut it short either.
 TEST_F(MainWindowTest, DealShowsTheCentredNoticeForThreeSecondsThenDeals) {
   window.ShowCentred();
   game.state().Scores = {2, 5};
@@ -167,6 +168,7 @@ TEST_F(MainWindowTest, DealShowsTheCentredNoticeForThreeSecondsThenDeals) {
     noticeGeometry = notice->frameGeometry();
     noticeClient = notice->geometry();
     scoreDuringNotice = window.LabelWidget(Label::PotPlayer)->text();
+    QTest::keyClick(notice, Qt::Key_Escape);
   });
   QElapsedTimer elapsed;
   elapsed.start();
@@ -183,22 +185,6 @@ TEST_F(MainWindowTest, DealShowsTheCentredNoticeForThreeSecondsThenDeals) {
   EXPECT_EQ(noticeGeometry.topLeft(), QPoint(TwipsToPixels(left, 96), TwipsToPixels(top, 96)));
   EXPECT_EQ(window.LabelWidget(Label::PotPlayer)->text(), " 0");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
-TEST_F(MainWindowTest, EscapeDoesNotCutTheNoticeShort) {
-  window.ShowCentred();
-  bool escapeSent = false;
-  QTimer::singleShot(1000, [&] {
-    QWidget* notice = QApplication::activeModalWidget();
-    ASSERT_NE(notice, nullptr);
-    QTest::keyClick(notice, Qt::Key_Escape);
-    escapeSent = true;
-  });
-  QElapsedTimer elapsed;
-  elapsed.start();
-  QTest::mouseClick(window.DealButton(), Qt::LeftButton);
-  EXPECT_TRUE(escapeSent);
-  EXPECT_GE(elapsed.elapsed(), 3000);
 }
 
 TEST_F(MainWindowTest, ExitDuringTheNoticeEndsAtOnceWithoutDealing) {

@@ -185,35 +185,56 @@ TEST_F(PrefsFileTest, ReadIniValueUsesModuleNamesAndTrimsAfterCut) {
   EXPECT_EQ(text, "ab");
 }
 
-TEST_F(PrefsFileTest, WriteCreatesFileAndReadsBack) {
-  ini_.WriteDeckBack(12);
-  EXPECT_EQ(Slurp(File()), "[Deck]\nBack= 12\n");
-  Int16 back = 0;
-  ini_.ReadDeckBack(back);
-  EXPECT_EQ(back, 12);
-  EXPECT_TRUE(host_.events.empty());
+// Writes that succeed: only the value's line changes, in the format start-up reads back, and
+// the file keeps its mode and stays behind its link.
+struct WriteCase {
+  const char* name;
+  std::optional<std::string> before;  // nothing: no file yet
+  Int16 back;
+  std::string after;
+  bool throughLink = false;  // velmora.ini links to real/velmora.ini
+};
+void PrintTo(const WriteCase& c, std::ostream* os) {
+  *os << c.name;
 }
 
-TEST_F(PrefsFileTest, WriteShowsSignOrOneBlank) {
-  for (auto [back, text] : {std::pair<Int16, const char*>{5, " 5"},
-                            {0, " 0"},
-                            {-3, "-3"},
-                            {-32768, "-32768"},
-                            {32767, " 32767"}}) {
-    ini_.WriteDeckBack(back);
-    EXPECT_EQ(Slurp(File()), "[Deck]\nBack=" + std::string(text) + "\n");
+class WriteDeckBackTest : public PrefsFileTest, public ::testing::WithParamInterface<WriteCase> {};
+
+TEST_P(WriteDeckBackTest, ChangesOnlyTheValue) {
+  const WriteCase& c = GetParam();
+  fs::path target = File();
+  if (c.throughLink) {
+    fs::create_directory(folder_ / "real");
+    target = folder_ / "real" / "velmora.ini";
+    fs::create_symlink("real/velmora.ini", File());
   }
+  if (c.before) {
+    Spill(target, *c.before);
+    fs::permissions(target, fs::perms(0640));
+  }
+  ini_.WriteDeckBack(c.back);
+  EXPECT_EQ(Slurp(target), c.after);
+  EXPECT_TRUE(host_.events.empty());
+  EXPECT_EQ(fs::is_symlink(File()), c.throughLink);
+  if (c.before) {
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+  }
+  if (c.back >= 1 && c.back <= 12) ExpectReadGives(c.back);
 }
 
-TEST_F(PrefsFileTest, WriteChangesOnlyTheValueAndKeepsMode) {
-  const std::string before = "; velmora\r\n[Other]\r\nBack=1\r\n\r\n[Deck]\r\n  Back = 3 ;x\r\n";
-  Spill(File(), before);
-  fs::permissions(File(), fs::perms(0640));
-  ini_.WriteDeckBack(4);
-  EXPECT_EQ(Slurp(File()), "; velmora\r\n[Other]\r\nBack=1\r\n\r\n[Deck]\r\nBack= 4\r\n");
-  EXPECT_EQ(fs::status(File()).permissions(), fs::perms(0640));
-  EXPECT_TRUE(host_.events.empty());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Files, WriteDeckBackTest,
+    ::testing::Values(WriteCase{"NewFile", std::nullopt, 12, "[Deck]\nBack= 12\n"},
+                      // A sign or one blank before the number, across the whole range.
+                      WriteCase{"Zero", std::nullopt, 0, "[Deck]\nBack= 0\n"},
+                      WriteCase{"Negative", std::nullopt, -3, "[Deck]\nBack=-3\n"},
+                      WriteCase{"Lowest", std::nullopt, -32768, "[Deck]\nBack=-32768\n"},
+                      WriteCase{"Highest", std::nullopt, 32767, "[Deck]\nBack= 32767\n"},
+                      WriteCase{"OtherLinesKept",
+                                "; velmora\r\n[Other]\r\nBack=1\r\n\r\n[Deck]\r\n  Back = 3 ;x\r\n",
+                                4, "; velmora\r\n[Other]\r\nBack=1\r\n\r\n[Deck]\r\nBack= 4\r\n"},
+                      WriteCase{"ThroughLink", "[Deck]\nBack=3\n", 9, "[Deck]\nBack= 9\n", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A settings file the game cannot use as it is, or a write that fails on the way.
 struct RefusedCase {
@@ -294,15 +315,6 @@ INSTANTIATE_TEST_SUITE_P(
                       return false;
                     }}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(PrefsFileTest, WriteThroughSymlinkUpdatesTarget) {
-  fs::create_directory(folder_ / "real");
-  Spill(folder_ / "real" / "velmora.ini", "[Deck]\nBack=3\n");
-  fs::create_symlink("real/velmora.ini", File());
-  ini_.WriteDeckBack(9);
-  EXPECT_TRUE(fs::is_symlink(File()));
-  EXPECT_EQ(Slurp(folder_ / "real" / "velmora.ini"), "[Deck]\nBack= 9\n");
-}
 
 TEST(IniPath, KeepsGivenDirectoryAsItIs) {
   FakeSettingsHost host;
