@@ -396,14 +396,26 @@ class Game:
     def press_slot(self, index):
         self.press(self.slots()[index - 1])
 
+    def visible_x_windows(self, title=None):
+        """The game's mapped X windows, those with this title if one is given."""
+        # --all: every condition must hold; xdotool's default is any one of them.
+        named = ["--name", f"^{title}$"] if title is not None else []
+        found = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid",
+                                str(self.process.pid), *named],
+                               env=self.session.env, timeout=10, stdout=subprocess.PIPE, text=True)
+        return found.stdout.split()
+
     def focus(self, title):
         """Gives a window the keyboard focus, as a window manager would on a click: without
-        one, the window never becomes active and its menu bar takes no Alt keys."""
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
-                                str(self.process.pid), "--name", f"^{title}$"],
-                               env=self.session.env, timeout=10, stdout=subprocess.PIPE, text=True)
-        windows = found.stdout.split()
-        check(len(windows) == 1, f"windows titled {title!r}: {windows}")
+        one, the window never becomes active and its menu bar takes no Alt keys.
+
+        Only while it is the game's one window: given from outside to a window under a modal
+        one, the focus is never handed on to the modal window (the game's request carries an
+        older time than this change, and the server refuses it), and the game stays without
+        an active window, deaf to access keys and shortcuts, once the modal window closes."""
+        windows = wait_for(lambda: (w := self.visible_x_windows()) and len(w) == 1 and w, 10,
+                           f"{title!r} to be the game's only window")
+        check(windows == self.visible_x_windows(title), f"the game shows no {title!r}")
         self.session.xdotool("windowfocus", "--sync", windows[0])
 
     def close_box(self, title):
