@@ -8,12 +8,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <ctime>
 #include <fstream>
+#include <functional>
+#include <utility>
 #include <vector>
 
+#include "core/Texts.h"
 #include "core/Twips.h"
 #include "engine/Game.h"
 #include "support/FakeSettingsHost.h"
@@ -217,6 +221,43 @@ TEST_F(MainWindowTest, TheTimerAdvancesThePracticeClockOnceASecond) {
     const qint64 ms = elapsed.restart();
     EXPECT_GE(ms, 900) << next;
     EXPECT_LE(ms, 1600) << next;
+  }
+}
+
+// A modal window takes the keyboard when it opens. Without a window manager nothing hands it
+// back when the window closes, and the menus' access keys and the shortcuts would go deaf.
+TEST_F(MainWindowTest, EveryModalWindowGivesTheKeyboardBackToTheMainWindow) {
+  window.ShowCentred();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const std::pair<const char*, std::function<void()>> modals[] = {
+      {"Shuffling", [this] { game.btn_Deal_Click(); }},
+      {"How to Play", [this] { game.mnu_Rules_Click(); }},
+      {"About", [this] { game.mnu_About_Click(); }},
+      {"Select Card Back", [this] { game.mnu_ChangeDeck_Click(); }},
+      {"Mindflip", [this] { window.ShowMessage(text::kMustDeal, kStyleInformation, "Mindflip"); }},
+  };
+  for (const auto& [title, open] : modals) {
+    QString shown;
+    QTimer::singleShot(200, [&shown] {
+      QWidget* modal = QApplication::activeModalWidget();
+      ASSERT_NE(modal, nullptr);
+      shown = modal->windowTitle();
+      modal->close();  // its close box
+    });
+    open();
+    ASSERT_EQ(shown, title);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }, 1000))
+        << title;
+    QSignalSpy newGame(window.MenuAction("mnu_NewGame"), &QAction::triggered);
+    QSignalSpy hint(window.MenuAction("mnu_Hint"), &QAction::triggered);
+    QTest::keyClick(&window, Qt::Key_F2);
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
+    EXPECT_EQ(newGame.count(), 1) << "F2 after " << title;
+    EXPECT_EQ(hint.count(), 1) << "Ctrl+H after " << title;
+    QWidget* menu = QApplication::activePopupWidget();
+    EXPECT_EQ(menu ? menu->objectName() : QString(), "mnu_File") << "Alt+F after " << title;
+    if (menu) menu->close();
   }
 }
 

@@ -341,6 +341,18 @@ void MainWindow::paintEvent(QPaintEvent* event) {
   QTimer::singleShot(0, this, [this] { QApplication::setWindowIcon(pictures_.Icon()); });
 }
 
+bool MainWindow::event(QEvent* event) {
+  // A modal window takes the keyboard when it opens, and a window manager gives it back to this
+  // window when it closes. Without one nothing does: the focus falls to the screen's root window
+  // and the menus' access keys and the shortcuts go deaf until the next click on the board. So
+  // when the last modal window closes while the program still holds the keyboard, take it here.
+  if (event->type() == QEvent::WindowUnblocked && isVisible() && !pump_.Ending() &&
+      QGuiApplication::focusWindow() != nullptr) {
+    activateWindow();
+  }
+  return QMainWindow::event(event);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   if (events_ != nullptr && !pump_.Ending()) {

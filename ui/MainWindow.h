@@ -60,6 +60,7 @@ class MainWindow final : public QMainWindow, public MainView {
   QTimer& Timer1() { return timer1_; }
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
