@@ -3,6 +3,8 @@
 Run one case: /usr/bin/python3 cases.py CASE --out DIR (--game EXE | --prefix INSTALL_DIR)
 """
 
+import os
+import random
 import sys
 import time
 
@@ -195,6 +197,56 @@ def close_box_in_pause(session, folder):
     check(code == 0, f"the close box ended the game with code {code}")
 
 
+def careless_play(session, folder):
+    """Fast careless play: clicks on any slot, F2, Ctrl+H and Alt+D at random moments, also
+    inside the turns' pauses, each burst followed by a wait until the computer and the notice
+    are done. It ends on a Deal, whose notice, closing, once left the keys deaf; then F2,
+    Ctrl+H and Alt+F, X must reach the game with no new focus given. VELMORA_CARELESS_SECONDS
+    (60) sets its length, VELMORA_CARELESS_SEED its choices."""
+    seconds = float(os.environ.get("VELMORA_CARELESS_SECONDS", "60"))
+    seed = int(os.environ.get("VELMORA_CARELESS_SEED", random.randrange(1 << 32)))
+    print(f"VELMORA_CARELESS_SEED={seed}")
+    chance = random.Random(seed)
+    program, _ = folder()
+    game = session.launch(program)
+    game.window(APP_NAME, "frame")
+    game.focus(APP_NAME)  # as a player's first click would; never again
+    centres = [(x + w // 2, y + h // 2) for x, y, w, h in map(extents, game.slots())]
+
+    def quiet():
+        if game.has_window("Mindflip"):  # a game played out: the next click asks for a deal
+            session.keys("Return")
+            return False
+        return not game.has_window("Shuffling") and game.status() != "Computer's Turn!"
+
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        for _ in range(chance.randint(1, 6)):
+            action = chance.choice(["click", "F2", "ctrl+h", "alt+d"])
+            if action == "click":
+                session.xdotool("mousemove", *chance.choice(centres), "click", "1")
+            else:
+                session.xdotool("key", action)
+            time.sleep(chance.uniform(0, 0.4))
+        time.sleep(0.5)  # time for the game to take the last key, which may open the notice
+        wait_for(quiet, 40, "the computer's turn and the notice to end", 0.2)
+    session.keys("alt+d")
+    wait_for(lambda: game.has_window("Shuffling"), 5, "Alt+D to show the notice")
+    wait_for(lambda: not game.has_window("Shuffling"), 6, "the last notice to close")
+    # Cards turned over AT-SPI, which leaves the keyboard focus where it is.
+    game.press_slot(1)
+    face_of(game, 1)
+    session.keys("F2")
+    wait_for(lambda: all(shows(n) == FACE_DOWN for n in game.slot_names()), 3, "F2's new game")
+    game.press_slot(1)
+    first = face_of(game, 1)
+    session.keys("ctrl+h")
+    wait_for(lambda: any(rank(n) == first for n in game.slot_names()[1:]), 2,
+             "Ctrl+H to show a partner of slot 1", 0.02)
+    session.keys("alt+f", "x")
+    check(game.wait_exit(5, "Alt+F, X") == 0, "Alt+F, X did not end the game with code 0")
+
+
 def whole_game(session, folder):
     program, _ = folder()
     game = session.launch(program)
@@ -240,7 +292,7 @@ def whole_game(session, folder):
 
 CASES = {f.__name__: f for f in (startup, missing_settings, miss_then_computer, deal_notice,
                                  chosen_back, practice_clock, exit_in_pause, close_box_in_pause,
-                                 whole_game)}
+                                 careless_play, whole_game)}
 
 if __name__ == "__main__":
     harness.main(CASES)
