@@ -52,7 +52,7 @@ bool ReplaceFile(const std::string& path, const std::string& contents) {
   if (error || !PlayerMay(folder, W_OK) || (replacing && !PlayerMay(target, W_OK))) return false;
   // In the same folder, so that the rename stays on one file system and is atomic.
   const fs::path temp =
-      folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + ".tmp");
+      (folder / ".").concat(target.filename().string() + "." + std::to_string(::getpid()) + ".tmp");
   ::unlink(temp.c_str());  // left by an earlier run under the same process number
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   // A short write to a file means the disk or the player's quota is full.

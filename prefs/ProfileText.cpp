@@ -137,7 +137,7 @@ double ParseLenientNumber(std::string_view text) {
     const bool sign = end + 1 < s.size() && (s[end + 1] == '-' || s[end + 1] == '+');
     const std::size_t stop = digitsFrom(end + 1 + sign);
     // An exponent letter without digits after it is not part of the number.
-    if (stop > end + 1 + sign) number += "e" + s.substr(end + 1, stop - end - 1);
+    if (stop > end + 1 + sign) number.append("e").append(s, end + 1, stop - end - 1);
   }
   // The decimal point of the "C" locale, whichever one the window toolkit has switched to.
   static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
