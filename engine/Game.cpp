@@ -20,8 +20,7 @@ Game::Game(MainView& view, EventPump& pump, RandomSource& random, SettingsHost& 
       player_(state_, fields_, view, view, pause_, cards_, memory_, clock_, computer_),
       options_(state_, view, view),
       hint_(state_, fields_, board_, pause_),
-      chooser_(state_, pause_),
-      changeDeck_(state_, board_, view, pause_, ini_, chooser_) {}
+      chooser_(state_, board_, view, pause_, ini_) {}
 
 void Game::Form_Initialize() {
   if (settingsDirectory_) {

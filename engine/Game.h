@@ -15,7 +15,6 @@
 #include "opponent/Hint.h"
 #include "opponent/PlayOptions.h"
 #include "prefs/BackChooser.h"
-#include "prefs/ChangeDeck.h"
 #include "prefs/Ini.h"
 
 namespace velmora {
@@ -49,7 +48,7 @@ class Game final : public MainEvents {
   void mnu_Beginner_Click() override { options_.mnu_Beginner_Click(); }
   void mnu_Intermediate_Click() override { options_.mnu_Intermediate_Click(); }
   void mnu_Advanced_Click() override { options_.mnu_Advanced_Click(); }
-  void mnu_ChangeDeck_Click() override { changeDeck_.mnu_ChangeDeck_Click(); }
+  void mnu_ChangeDeck_Click() override { chooser_.mnu_ChangeDeck_Click(); }
   void mnu_Rules_Click() override;
   void mnu_About_Click() override;
 
@@ -90,7 +89,6 @@ class Game final : public MainEvents {
   PlayOptions options_;
   Hint hint_;
   BackChooser chooser_;
-  ChangeDeck changeDeck_;
 };
 
 }  // namespace velmora

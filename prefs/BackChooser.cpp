@@ -4,11 +4,24 @@
 
 namespace velmora {
 
-BackChooser::BackChooser(GameState& state, Pause& pause) : state_(state), pause_(pause) {}
-
-void BackChooser::Show(DialogView& dialogs) {
-  dialogs.OpenBacks(*this);
+void BackChooser::mnu_ChangeDeck_Click() {
+  if (state_.PlayersTurn != 1) return;  // not while the computer plays
+  dialogs_.OpenBacks(*this);
   Forget();
+  pause_.AfterModal();
+  const bool changed = state_.BackChanged != kFalse;
+  state_.BackChanged = kFalse;  // as the chooser's next opening would set it
+  if (!changed) return;
+  GetNewBackofCards();
+  ini_.WriteDeckBack(state_.BackIndex);
+}
+
+void BackChooser::GetNewBackofCards() {
+  for (Int16 s = 1; s <= kCardCount; ++s) {
+    if (state_.Board[s].Turned != kTrue && board_.Shows(s) == ShownBoard::Picture::Back) {
+      board_.ShowBack(s, state_.BackIndex);
+    }
+  }
 }
 
 void BackChooser::Form_Load(BacksView& window) {
@@ -52,23 +65,17 @@ void BackChooser::ResetBorderStyles(Int16 index) {
 }
 
 void BackChooser::cmd_Ok_Click() {
-  if (window_ == nullptr) return;
-  if (SelectedBack != 0) {
+  if (window_ != nullptr && SelectedBack != 0) {
     state_.BackIndex = SelectedBack;
     state_.BackChanged = kTrue;
   }
   Unload();
 }
 
-void BackChooser::cmd_Cancel_Click() {
-  if (window_ == nullptr) return;
-  Unload();
-}
-
 void BackChooser::Unload() {
   BacksView* window = window_;
   Forget();
-  window->Unload();
+  if (window != nullptr) window->Unload();
 }
 
 void BackChooser::Forget() {

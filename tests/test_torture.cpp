@@ -120,11 +120,11 @@ std::string Replay(std::uint64_t seed, const std::vector<Action>& actions, Reach
       const GameState& state = game.state();
       const bool hintDue = command.handler == &MainEvents::mnu_Hint_Click &&
                            state.PlayersTurn == 1 && state.FirstCardUp != kFalse;
+      // A confirmed back is saved; the harness has no settings file, so every save beeps.
+      const std::size_t saves = harness.SettingsBeeps();
       if (!harness.User([&] { (game.*command.handler)(); })) return;
       local.glimpses += hintDue;
-      if (command.handler == &MainEvents::mnu_ChangeDeck_Click) {
-        local.backChanges += state.BackChanged != kFalse;
-      }
+      local.backChanges += harness.SettingsBeeps() > saves;
       if (command.effect == Command::Reset) harness.NoteReset();
       if (command.effect == Command::Level) harness.NoteLevelChange();
     });

@@ -31,7 +31,7 @@ fi
 figures="$out/bench-figures.txt"
 : >"$figures"
 
-echo "Engine: whole games and the deal on one core ..."
+echo "Engine: whole games, the deal and the settings read on one core ..."
 # One core, three repetitions; the median of each.
 taskset -c 0 "$out/bench/velmora_bench" --benchmark_repetitions=3 \
   --benchmark_report_aggregates_only=true --benchmark_out_format=csv \
@@ -40,6 +40,7 @@ awk -F, '/_median"?,/ {
   gsub(/"/, "", $1)
   if ($1 ~ /^FullGames\/memory:/) { split($1, p, /[:_]/); print "games_per_s_" p[2], $7 }
   if ($1 ~ /^ShuffleAndDeal/) print "deal_us", $4 / 1000
+  if ($1 ~ /^SettingsReadOfAHugeFile/) print "settings_read_ms", $4
 }' "$out/engine.csv" >>"$figures"
 
 echo "Strength: $games games per level and player ..."

@@ -121,7 +121,7 @@ def deal_notice(session, folder):
           f"scores {game.scores()}, status {game.status()!r}")
 
 
-def chosen_back(session, folder):
+def chosen_back(session, folder, saved=None):
     program, ini = folder()
     check(read_back(ini) == "1", f"the copied settings hold back {read_back(ini)!r}")
     game = session.launch(program)
@@ -133,7 +133,7 @@ def chosen_back(session, folder):
     session.screenshot("chooser-5")
     session.click(find(chooser, "push button", "OK"))
     wait_for(lambda: not game.has_window("Select Card Back"), 5, "the chooser to close")
-    wait_for(lambda: read_back(ini) == "5", 5, "back 5 in the settings file")
+    wait_for(lambda: read_back(saved or ini) == "5", 5, "back 5 in the settings file")
     after = wait_for(lambda: (r := session.screenshot("back-5").region(watched)) != before and r,
                      5, "slot 12 redrawn")
     check(all(shows(n) == FACE_DOWN for n in game.slot_names()), game.slot_names())
@@ -144,6 +144,25 @@ def chosen_back(session, folder):
     check(extents(again.slots()[11]) == watched, "the window moved between starts")
     restarted = painted(session, again, "back-5-restarted").region(watched)
     check(restarted == after, "after a restart slot 12 does not show back 5")
+
+
+def player_back(session, folder):
+    """The installed game, for a player who is not root and may not write the game's folder."""
+    check(os.geteuid() != 0, "this case runs as a player who is not root")
+    program, ini = folder()
+    original = ini.read_bytes()
+    own = session.scratch / "config" / "velmora" / "velmora.ini"
+    session.env.update(HOME=str(session.scratch), XDG_CONFIG_HOME=str(own.parents[1]))
+    os.chmod(ini.parent, 0o555)
+    try:
+        chosen_back(session, lambda: (program, ini), own)
+    finally:
+        os.chmod(ini.parent, 0o755)  # so that the scratch folder can go
+    check(ini.read_bytes() == original, "the file beside the game changed")
+    check("Back= 5" in own.read_text().splitlines(), f"{own} holds {own.read_text()!r}")
+
+
+player_back.as_player = True  # run as root, the case becomes nobody
 
 
 def practice_clock(session, folder):
@@ -291,8 +310,8 @@ def whole_game(session, folder):
 
 
 CASES = {f.__name__: f for f in (startup, missing_settings, miss_then_computer, deal_notice,
-                                 chosen_back, practice_clock, exit_in_pause, close_box_in_pause,
-                                 careless_play, whole_game)}
+                                 chosen_back, player_back, practice_clock, exit_in_pause,
+                                 close_box_in_pause, careless_play, whole_game)}
 
 if __name__ == "__main__":
     harness.main(CASES)

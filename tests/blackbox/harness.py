@@ -73,7 +73,7 @@ class Session:
     def __init__(self, out_dir):
         self.out_dir = Path(out_dir)
         shutil.rmtree(self.out_dir, ignore_errors=True)  # no screenshot of an earlier run
-        self.out_dir.mkdir(parents=True)
+        self.out_dir.mkdir(parents=True, exist_ok=True)
         self.scratch = Path(tempfile.mkdtemp(prefix="velmora-bb-"))
         self.env = dict(os.environ)
         self.processes = []
@@ -450,6 +450,17 @@ def read_back(ini):
     return parser.get("Deck", "Back", fallback=None)
 
 
+def become_player(out_dir):
+    """Runs this case again as nobody, in a folder of its own for the screenshots."""
+    import pwd
+    player = pwd.getpwnam("nobody")
+    shutil.rmtree(out_dir, ignore_errors=True)
+    Path(out_dir).mkdir(parents=True)
+    os.chown(out_dir, player.pw_uid, player.pw_gid)
+    os.execvp("setpriv", ["setpriv", f"--reuid={player.pw_uid}", f"--regid={player.pw_gid}",
+                          "--clear-groups", sys.executable, *sys.argv])
+
+
 def main(cases):
     """Runs one case: CASE --out DIR (--game EXE | --prefix DIR)."""
     import argparse
@@ -460,6 +471,8 @@ def main(cases):
     where.add_argument("--game")
     where.add_argument("--prefix")
     args = parser.parse_args()
+    if getattr(cases[args.case], "as_player", False) and os.geteuid() == 0:
+        become_player(args.out)
     started = time.monotonic()
     with Session(args.out) as session:
         def folder(settings="default"):

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "Check.h"
-#include "prefs/LenientNumber.h"
+#include "prefs/Ini.h"
 
 using velmora::fuzz::Check;
 

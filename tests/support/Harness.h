@@ -54,6 +54,8 @@ class Harness {
     game_.Form_Load();
   }
 
+  std::size_t SettingsBeeps() const { return host_.events.size(); }
+
   Harness(const Harness&) = delete;
   Harness& operator=(const Harness&) = delete;
 
