@@ -114,11 +114,11 @@ bool Ini::WritePrivateProfileString(const std::string& text) {
     ::mkdir(folder.c_str(), 0700);
     if (!fs::is_directory(Entry(folder))) return false;
   }
-  // The player's first file starts as a copy of the one beside the executable.
-  // What cannot be seen counts as there, so that it is not replaced.
+  // What cannot be seen counts as there, so that it is not replaced unread. The player's first
+  // file starts as a copy of the one beside the executable.
   const bool exists = Entry(WritePath_).type() != fs::file_type::not_found;
   const std::optional<std::string> old = ReadWholeFile(exists ? WritePath_ : IniPath_);
-  if (WritePath_.empty() || (exists && !old) ||  // never replace a file that was not read
+  if ((exists && !old) ||
       !ReplaceFile(WritePath_, SetProfileString(old.value_or(""), IniSection_, IniKey_, text))) {
     return false;
   }
