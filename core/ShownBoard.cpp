@@ -12,6 +12,11 @@ void ShownBoard::ShowBack(Int16 slot, Int16 backIndex) {
   Note(slot, Picture::Back);
 }
 
+void ShownBoard::ShowHint(Int16 slot, Int16 cardNo) {
+  window_.ShowHint(slot, cardNo);
+  Note(slot, Picture::Face);
+}
+
 void ShownBoard::ClearSlot(Int16 slot) {
   window_.ClearSlot(slot);
   Note(slot, Picture::Nothing);

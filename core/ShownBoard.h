@@ -20,6 +20,8 @@ class ShownBoard final : public BoardView {
   void ShowFace(Int16 slot, Int16 cardNo) override;
   void ShowBack(Int16 slot, Int16 backIndex) override;
   void ClearSlot(Int16 slot) override;
+  void ShowHint(Int16 slot, Int16 cardNo) override;
+  void Dealt() override { window_.Dealt(); }
 
   Picture Shows(Int16 slot) const { return slots_.at(Index(slot)).picture; }
   // Counts the slot's drawings, so a caller can tell whether anyone drew it since it did.

@@ -47,6 +47,10 @@ class BoardView {
   virtual void ShowFace(Int16 slot, Int16 cardNo) = 0;
   virtual void ShowBack(Int16 slot, Int16 backIndex) = 0;
   virtual void ClearSlot(Int16 slot) = 0;
+  // The two moments a picture alone cannot tell apart from a turn or a redraw, for a window that
+  // also speaks: a hinted card's face, on show for a glimpse, and a deal just laid face down.
+  virtual void ShowHint(Int16 slot, Int16 cardNo) { ShowFace(slot, cardNo); }
+  virtual void Dealt() {}
 };
 
 class MessageView {

@@ -94,6 +94,7 @@ void Game::LoadCards() {
     state_.Board[s] = {s, card, static_cast<Int16>(card % 13), 0};
     board_.ShowBack(s, state_.BackIndex);
   }
+  board_.Dealt();
 }
 
 void Game::StartNewGame() {

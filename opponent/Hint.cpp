@@ -21,7 +21,7 @@ void Hint::mnu_Hint_Click() {
   const Int16 slot = HintSlot();
   if (slot == 0) return;
 
-  board_.ShowFace(slot, state_.Board[slot].CardNo);
+  board_.ShowHint(slot, state_.Board[slot].CardNo);
   const std::uint64_t drawn = board_.Drawings(slot);
   auto& glimpses = glimpses_.at(static_cast<std::size_t>(slot));
   ++glimpses;

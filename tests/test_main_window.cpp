@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -25,6 +26,7 @@
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
 #include "ui/MainWindow.h"
+#include "ui/Narrator.h"
 #include "ui/QtEventPump.h"
 #include "ui/Screen.h"
 
@@ -261,6 +263,134 @@ TEST_F(MainWindowTest, EveryModalWindowGivesTheKeyboardBackToTheMainWindow) {
   }
 }
 
+// Tab and Shift+Tab go between Deal and the board; the arrows, Home and End walk the slots as
+// they lie, rows of 11 and a last row of 8. Only a focused slot wears the ring.
+TEST_F(MainWindowTest, KeysWalkTheBoardAsTheSlotsLie) {
+  window.ShowCentred();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const auto focused = [] { return QApplication::focusWidget(); };
+  const auto ringed = [this](int s) {
+    return window.Slot(s)->grab().toImage().pixelColor(1, 1) == QColor(255, 255, 0);
+  };
+  ASSERT_EQ(focused(), window.DealButton()) << "Deal has the keyboard at start-up";
+  QTest::mouseClick(window.Slot(9), Qt::LeftButton);
+  EXPECT_EQ(focused(), window.DealButton()) << "a click moves no focus";
+  EXPECT_FALSE(ringed(9));
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  EXPECT_EQ(focused(), window.Slot(1)) << "the board is entered at slot 1 the first time";
+  EXPECT_TRUE(ringed(1));
+  const struct {
+    int from;
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    int to;
+  } moves[] = {
+      {1, Qt::Key_Left, {}, 1},
+      {11, Qt::Key_Right, {}, 12},
+      {12, Qt::Key_Left, {}, 11},
+      {52, Qt::Key_Right, {}, 52},
+      {5, Qt::Key_Up, {}, 5},
+      {5, Qt::Key_Down, {}, 16},
+      {41, Qt::Key_Down, {}, 52},
+      {42, Qt::Key_Down, {}, 52},
+      {44, Qt::Key_Down, {}, 52},
+      {50, Qt::Key_Down, {}, 50},
+      {50, Qt::Key_Up, {}, 39},
+      {30, Qt::Key_Home, {}, 23},
+      {30, Qt::Key_End, {}, 33},
+      {47, Qt::Key_End, {}, 52},
+      {30, Qt::Key_Home, Qt::ControlModifier, 1},
+      {3, Qt::Key_End, Qt::ControlModifier, 52},
+  };
+  for (const auto& move : moves) {
+    window.Slot(move.from)->setFocus();
+    QTest::keyClick(window.Slot(move.from), move.key, move.mods);
+    EXPECT_EQ(focused(), window.Slot(move.to)) << move.from << " key " << move.key;
+  }
+  QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(focused(), window.DealButton());
+  EXPECT_FALSE(ringed(52));
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  EXPECT_EQ(focused(), window.Slot(52)) << "the board is entered where the focus left it";
+}
+
+// A key press on a slot goes through the click's own handler, so the turn decides as for a
+// click: refused in the computer's turn, the reminder once the game is over, a card otherwise.
+TEST_F(MainWindowTest, SpaceAndEnterOnASlotDoWhatAClickDoes) {
+  window.ShowCentred();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.Slot(7)->setFocus();
+  const qint64 back = pictures.Back(3).cacheKey();
+  game.state().PlayersTurn = 0;
+  QTest::keyClick(window.Slot(7), Qt::Key_Space);
+  EXPECT_EQ(window.Slot(7)->Picture().cacheKey(), back) << "the computer's turn refuses it";
+  game.state().MustDeal = kTrue;
+  QString message;
+  QTimer::singleShot(200, [&message] {
+    QWidget* box = QApplication::activeModalWidget();
+    ASSERT_NE(box, nullptr);
+    message = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+    box->close();
+  });
+  QTest::keyClick(window.Slot(7), Qt::Key_Return);
+  EXPECT_EQ(message, QString::fromLatin1(text::kMustDeal));
+  game.state().MustDeal = kFalse;
+  game.state().PlayersTurn = 1;
+  QTest::keyClick(window.Slot(7), Qt::Key_Enter);
+  EXPECT_NE(window.Slot(7)->Picture().cacheKey(), back) << "the player's turn shows its face";
+}
+
+// A game's bursts of view operations, in order, and what a listener hears after each: what
+// changed, once, with who did it read from the status line and the score that rose.
+TEST(NarratorTest, EachBurstIsSaidOnceInThePlayersOrder) {
+  Narrator narrator;
+  const auto status = [&](const char* text) { narrator.CaptionSet(Label::Match, text); };
+  const std::pair<std::function<void()>, QString> steps[] = {
+      {[&] { narrator.Dealt(); }, "New deal."},
+      {[&] { narrator.FaceShown(12, "king of clubs"); }, "You turn card 12, king of clubs."},
+      {[&] {
+         narrator.FaceShown(30, "two of hearts");
+         narrator.BackShown(12);
+         narrator.BackShown(30);
+         status("Computer's Turn!");
+       },
+       "You turn card 30, two of hearts. Cards 12 and 30 turn face down. Computer's Turn!"},
+      {[&] { narrator.FaceShown(5, "king of spades"); }, "Computer turns card 5, king of spades."},
+      {[&] {
+         narrator.FaceShown(12, "king of clubs");
+         narrator.Cleared(5);
+         narrator.Cleared(12);
+         narrator.CaptionSet(Label::PotComputer, " 1");
+         narrator.CaptionSet(Label::PotPlayer, " 0");
+       },
+       "Computer turns card 12, king of clubs. Computer takes the pair, cards 5 and 12. "
+       "Computer, 1 pair. Player, 0 pairs."},
+      {[&] { status("Computer's Turn!"); }, ""},
+      {[&] {
+         narrator.HintShown(31, "queen of hearts");
+         narrator.BackShown(31);
+         status("Your Turn!");
+       },
+       "Hint: card 31, queen of hearts. Your Turn!"},
+      {[&] { narrator.Cleared(5); }, ""},
+      {[&] {
+         narrator.FaceShown(1, "ace of spades");
+         narrator.FaceShown(2, "ace of clubs");
+         narrator.Cleared(1);
+         narrator.Cleared(2);
+         narrator.CaptionSet(Label::PotPlayer, " 3");
+         status("You Win!");
+       },
+       "You turn card 1, ace of spades. You turn card 2, ace of clubs. You take the pair, cards "
+       "1 and 2. Computer, 1 pair. Player, 3 pairs. You Win!"},
+      {[&] { narrator.Dealt(); }, "New deal."},
+  };
+  for (const auto& [step, heard] : steps) {
+    step();
+    EXPECT_EQ(narrator.Take().toStdString(), heard.toStdString());
+  }
+}
+
 double ProcessCpuSeconds() {
   timespec ts{};
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
@@ -337,7 +467,7 @@ TEST(MainWindowSlotsTest, EverySlotTakesClicksAndPressesAndSaysWhatItShows) {
   window.ClearSlot(20);  // a taken card leaves its slot empty, and the slot still answers
   EXPECT_EQ(QAccessible::queryAccessibleInterface(window.Slot(20))->text(QAccessible::Name),
             "Card 20, empty");
-  EXPECT_EQ(window.Slot(12)->focusPolicy(), Qt::NoFocus) << "the board takes no keyboard focus";
+  EXPECT_EQ(window.Slot(12)->focusPolicy(), Qt::TabFocus) << "keys reach a slot; clicks do not";
 
   std::vector<Int16> expected;
   for (Int16 s = 1; s <= kCardCount; ++s) {
@@ -351,6 +481,31 @@ TEST(MainWindowSlotsTest, EverySlotTakesClicksAndPressesAndSaysWhatItShows) {
   slot->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   expected.insert(expected.end(), {20, 12});
   EXPECT_EQ(events.clicked, expected);
+  EXPECT_EQ(events.others, 0);
+}
+
+// Presses arrive as clicks do, one each, also while a handler waits in a pause; a held key
+// is one press, and other keys press nothing.
+TEST(MainWindowSlotsTest, KeyPressesOnASlotReachTheClickHandlerAsClicksDo) {
+  CardPictures pictures;
+  QtEventPump pump;
+  MainWindow window(pump, pictures);
+  SlotClicks events;
+  window.SetEvents(&events);
+  window.ShowCentred();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.Slot(30)->setFocus();
+  QTimer::singleShot(50, [&] {
+    QTest::keyClick(window.Slot(30), Qt::Key_Space);  // inside the pause below
+    QTest::mouseClick(window.Slot(30), Qt::LeftButton);
+  });
+  pump.HandleEventsUntil(pump.Now() + 0.3);
+  for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_Escape}) {
+    QTest::keyClick(window.Slot(30), key);
+  }
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+  QApplication::sendEvent(window.Slot(30), &held);
+  EXPECT_EQ(events.clicked, (std::vector<Int16>{30, 30, 30, 30, 30}));
   EXPECT_EQ(events.others, 0);
 }
 

@@ -11,8 +11,10 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
 # The black-box cases in tests/blackbox/: a virtual X server, real clicks and keys, screenshots,
 # a D-Bus session with the accessibility bus, and Debian's Python with the AT-SPI and X client
-# modules, through which they read the game's windows and press its close box.
-BLACKBOX_PACKAGES=(xvfb xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi python3-xlib)
+# modules, through which they read the game's windows and press its close box; and a screen
+# reader, Orca under openbox, speaking through speech-dispatcher to libao's silent driver.
+BLACKBOX_PACKAGES=(xvfb xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi python3-xlib
+  openbox orca speech-dispatcher speech-dispatcher-espeak-ng libao4)
 # To build bench/: Google Benchmark, and Xlib with the DAMAGE and XTEST extensions for the
 # X probe. The test command builds bench/ too, so that it keeps compiling without warnings.
 BENCH_BUILD_PACKAGES=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev)

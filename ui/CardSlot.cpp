@@ -1,8 +1,11 @@
 #include "ui/CardSlot.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "ui/FocusMark.h"
 
 namespace velmora::ui {
 
@@ -35,7 +38,7 @@ QAccessibleInterface* CardSlotAccessibility(const QString&, QObject* object) {
 CardSlot::CardSlot(int index, QWidget* parent) : QWidget(parent), index_(index) {
   static const bool accessible = (QAccessible::installFactory(CardSlotAccessibility), true);
   (void)accessible;
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::TabFocus);  // the window keeps the tab order to Deal and the board
   Describe(QStringLiteral("empty"));
 }
 
@@ -56,12 +59,15 @@ void CardSlot::Describe(const QString& shows) {
 }
 
 void CardSlot::paintEvent(QPaintEvent*) {
-  if (picture_.isNull()) return;  // an empty slot shows the window behind it
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  // All the picture's pixels go into the slot, whatever its ratio: a 2x face on a 200 % screen
-  // is drawn at the screen's own resolution, only shrunk the little the slot is smaller.
-  painter.drawPixmap(rect(), picture_);
+  // An empty slot shows the window behind it.
+  if (!picture_.isNull()) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // All the picture's pixels go into the slot, whatever its ratio: a 2x face on a 200 %
+    // screen is drawn at the screen's own resolution, only shrunk the little the slot is smaller.
+    painter.drawPixmap(rect(), picture_);
+  }
+  if (hasFocus()) PaintFocusMark(painter, rect());
 }
 
 void CardSlot::mousePressEvent(QMouseEvent* event) {
@@ -74,6 +80,38 @@ void CardSlot::mouseReleaseEvent(QMouseEvent* event) {
       pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click) emit Clicked(index_);
+}
+
+void CardSlot::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // A held key is one press, as a held mouse button is one click.
+      if (!event->isAutoRepeat()) emit Clicked(index_);
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      emit MoveKey(index_, event->key(), event->modifiers().testFlag(Qt::ControlModifier));
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void CardSlot::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  emit FocusedIn(index_);
+  update();
+}
+
+void CardSlot::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 }  // namespace velmora::ui

@@ -7,8 +7,9 @@ namespace velmora::ui {
 
 // One board slot: stretches its picture to its own size, or shows nothing, and reports clicks
 // with its index. To assistive tools it is a button named for what a player sees ("Card 12,
-// face down", "Card 12, queen of hearts", "Card 12, empty") whose press action clicks it; it
-// never takes the keyboard focus.
+// face down", "Card 12, queen of hearts", "Card 12, empty") whose press action clicks it. It
+// takes the keyboard focus from keys only, never from a click: Space and Enter click it, and
+// the focus mark shows while it has the focus.
 class CardSlot final : public QWidget {
   Q_OBJECT
  public:
@@ -23,11 +24,17 @@ class CardSlot final : public QWidget {
 
  signals:
   void Clicked(int index);
+  // An arrow, Home or End key pressed while the slot has the focus.
+  void MoveKey(int index, int key, bool control);
+  void FocusedIn(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void Describe(const QString& shows);

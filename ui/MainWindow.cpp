@@ -14,14 +14,17 @@
 #include "core/CardNames.h"
 #include "ui/AboutBox.h"
 #include "ui/BacksWindow.h"
+#include "ui/BoardKeys.h"
 #include "ui/CardPictures.h"
 #include "ui/CardSlot.h"
+#include "ui/FocusMark.h"
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 #include "ui/QtEventPump.h"
 #include "ui/RulesWindow.h"
 #include "ui/Screen.h"
 #include "ui/ShuffleNotice.h"
+#include "ui/SpokenWidgets.h"
 #include "ui/WindowEvents.h"
 
 namespace velmora::ui {
@@ -54,6 +57,7 @@ MainWindow::MainWindow(QtEventPump& pump, CardPictures& pictures)
   client->setFont(GameFont(kWindowFontPoints));
   setCentralWidget(client);
 
+  announcer_ = new Announcer(client);
   BuildBoard(client);
   BuildPanel(client);
   BuildMenus();
@@ -80,6 +84,8 @@ void MainWindow::BuildBoard(QWidget* client) {
     connect(slot, &CardSlot::Clicked, this, [this](int index) {
       Deliver([=, this] { events_->img_Cards_Click(static_cast<Int16>(index)); });
     });
+    connect(slot, &CardSlot::MoveKey, this, &MainWindow::MoveFocus);
+    connect(slot, &CardSlot::FocusedIn, this, [this](int index) { focusSlot_ = index; });
     slots_[static_cast<std::size_t>(s)] = slot;
   }
 }
@@ -122,8 +128,17 @@ void MainWindow::BuildPanel(QWidget* client) {
       {"lbl_Match", "", 7200, kMatchTop, 1740, kMatchHeight, kDarkRed, kSmallFontPoints, centre,
        Label::Match},
   };
+  // The status line and the scores also make up the status bar a screen reader reads on
+  // request. The panel spans the client, under everything, so their places stay as laid out.
+  auto* status = new StatusPanel(client);
+  status->setGeometry(client->rect());
+  status->lower();
+  const auto inStatusBar = [](const std::optional<Label>& role) {
+    return role == Label::Match || role == Label::PotComputer || role == Label::PotPlayer;
+  };
   for (const LabelLayout& layout : layouts) {
-    auto* label = new QLabel(QString::fromLatin1(layout.caption), client);
+    auto* label =
+        new QLabel(QString::fromLatin1(layout.caption), inStatusBar(layout.role) ? status : client);
     label->setObjectName(QString::fromLatin1(layout.name));
     label->setGeometry(TwipRect(layout.left, layout.top, layout.width, layout.height));
     label->setFont(GameFont(layout.points));
@@ -132,6 +147,7 @@ void MainWindow::BuildPanel(QWidget* client) {
     if (layout.role) labels_[*layout.role] = label;
   }
   labels_[Label::Counter]->hide();  // the memory count is kept, never shown
+  for (Label pot : {Label::PotComputer, Label::PotPlayer}) SetCaption(pot, "0");
 
   // The clock: red on an opaque yellow ground inside a thin border.
   auto* clock = new QLabel(QStringLiteral("00:00:00"), client);
@@ -150,6 +166,7 @@ void MainWindow::BuildPanel(QWidget* client) {
   deal_->setFont(GameFont(kSmallFontPoints));
   deal_->setEnabled(false);  // the window load enables it
   deal_->setFocus();
+  new FocusMarkAround(deal_);  // the style's own mark is too faint on navy
   connect(deal_, &QPushButton::clicked, this,
           [this] { Deliver([this] { events_->btn_Deal_Click(); }); });
 }
@@ -226,6 +243,34 @@ void MainWindow::Deliver(Handler handler) {
   if (events_ != nullptr) DeliverWindowEvent(pump_, handler);
 }
 
+void MainWindow::MoveFocus(int from, int key, bool control) {
+  const int to = SlotAfterKey(from, key, control);
+  if (to != 0 && to != from) Slot(to)->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+  QWidget* focus = focusWidget();
+  if (focus == deal_) {
+    Slot(focusSlot_)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+  }
+  if (qobject_cast<CardSlot*>(focus) != nullptr) {
+    deal_->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+  }
+  return QMainWindow::focusNextPrevChild(next);
+}
+
+void MainWindow::SpeakSoon() {
+  if (speechDue_) return;
+  speechDue_ = true;
+  QTimer::singleShot(0, this, [this] {
+    speechDue_ = false;
+    const QString sentence = narrator_.Take();
+    if (!sentence.isEmpty()) announcer_->Say(sentence);
+  });
+}
+
 void MainWindow::ShowCentred() {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   move(screen.center() - QPoint(width() / 2, height() / 2));
@@ -233,7 +278,13 @@ void MainWindow::ShowCentred() {
 }
 
 void MainWindow::SetCaption(Label label, std::string_view text) {
-  labels_.at(label)->setText(ToQString(text));
+  QLabel* shown = labels_.at(label);
+  shown->setText(ToQString(text));
+  if (label == Label::PotComputer || label == Label::PotPlayer) {
+    shown->setAccessibleName(Narrator::Score(label == Label::PotComputer ? 0 : 1, shown->text()));
+  }
+  narrator_.CaptionSet(label, shown->text());
+  SpeakSoon();
 }
 
 void MainWindow::SetLabelVisible(Label label, bool visible) {
@@ -254,16 +305,35 @@ void MainWindow::SetTimerEnabled(bool enabled) {
 }
 
 void MainWindow::ShowFace(Int16 slot, Int16 cardNo) {
-  Slot(slot)->SetPicture(pictures_.Face(cardNo), QString::fromStdString(CardName(cardNo)));
+  const QString name = QString::fromStdString(CardName(cardNo));
+  Slot(slot)->SetPicture(pictures_.Face(cardNo), name);
+  narrator_.FaceShown(slot, name);
+  SpeakSoon();
+}
+
+void MainWindow::ShowHint(Int16 slot, Int16 cardNo) {
+  const QString name = QString::fromStdString(CardName(cardNo));
+  Slot(slot)->SetPicture(pictures_.Face(cardNo), name);
+  narrator_.HintShown(slot, name);
+  SpeakSoon();
 }
 
 void MainWindow::ShowBack(Int16 slot, Int16 backIndex) {
   // Never the face of a face-down card, whatever asks.
   Slot(slot)->SetPicture(pictures_.Back(backIndex), QStringLiteral("face down"));
+  narrator_.BackShown(slot);
+  SpeakSoon();
 }
 
 void MainWindow::ClearSlot(Int16 slot) {
   Slot(slot)->ClearPicture();
+  narrator_.Cleared(slot);
+  SpeakSoon();
+}
+
+void MainWindow::Dealt() {
+  narrator_.Dealt();
+  SpeakSoon();
 }
 
 void MainWindow::SetChecked(MenuItem item, bool checked) {
@@ -277,6 +347,8 @@ bool MainWindow::IsChecked(MenuItem item) const {
 
 void MainWindow::EnableDeal() {
   deal_->setEnabled(true);
+  // Deal has the keyboard at start-up; a disabled button could not take it when it was built.
+  if (focusWidget() == nullptr) deal_->setFocus();
 }
 
 void MainWindow::ShowMessage(std::string_view prompt, int style, std::string_view title) {

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/Views.h"
+#include "ui/Narrator.h"
 
 class QAction;
 class QLabel;
@@ -13,6 +14,7 @@ class QPushButton;
 
 namespace velmora::ui {
 
+class Announcer;
 class CardPictures;
 class CardSlot;
 class QtEventPump;
@@ -44,6 +46,8 @@ class MainWindow final : public QMainWindow, public MainView {
   void ShowFace(Int16 slot, Int16 cardNo) override;
   void ShowBack(Int16 slot, Int16 backIndex) override;
   void ClearSlot(Int16 slot) override;
+  void ShowHint(Int16 slot, Int16 cardNo) override;
+  void Dealt() override;
   void SetChecked(MenuItem item, bool checked) override;
   bool IsChecked(MenuItem item) const override;
   void EnableDeal() override;
@@ -58,10 +62,14 @@ class MainWindow final : public QMainWindow, public MainView {
   QPushButton* DealButton() const { return deal_; }
   QAction* MenuAction(const char* name) const;
   QTimer& Timer1() { return timer1_; }
+  // What the window last said to the screen reader.
+  Announcer* Speech() const { return announcer_; }
 
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Tab and Shift+Tab go between Deal and the board only.
+  bool focusNextPrevChild(bool next) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
@@ -70,6 +78,10 @@ class MainWindow final : public QMainWindow, public MainView {
   void BuildBoard(QWidget* client);
   void BuildPanel(QWidget* client);
   void BuildMenus();
+  void MoveFocus(int from, int key, bool control);
+  // Says what changed once the handler running now lets the window breathe: one utterance
+  // for each burst of changes.
+  void SpeakSoon();
   QAction* AddCommand(QMenu* menu, const char* name, const QString& caption,
                       void (MainEvents::*handler)());
 
@@ -83,6 +95,10 @@ class MainWindow final : public QMainWindow, public MainView {
   std::map<MenuItem, bool> checked_;
   QTimer timer1_;
   bool iconGiven_ = false;
+  Narrator narrator_;
+  Announcer* announcer_ = nullptr;
+  bool speechDue_ = false;
+  int focusSlot_ = 1;  // where the focus enters the board
 };
 
 }  // namespace velmora::ui

@@ -11,10 +11,13 @@ import time
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 import harness  # noqa: E402
 from harness import APP_NAME, check, extents, find, rank, read_back, wait_for
+from screen_reader import ScreenReader
 
 NAVY = (0, 0, 128)
 MISSING = "A file is missing or corrupted!"
 FACE_DOWN = "face down"
+CARD = (r"(?:ace|two|three|four|five|six|seven|eight|nine|ten|jack|queen|king) of "
+        r"(?:spades|hearts|diamonds|clubs)")
 
 
 def shows(name):
@@ -40,7 +43,7 @@ def startup(session, folder):
     game = session.launch(program)
     names = game.slot_names()
     check(names == [f"Card {i}, face down" for i in range(1, 53)], f"slots at start: {names}")
-    check(game.scores() == (" 0", " 0"), f"scores {game.scores()}")
+    check(game.scores() == ("0", "0"), f"scores {game.scores()}")
     check(game.label_after("Game Mode") == "Computer", game.labels())
     check(game.label_after("Level of Play") == "Intermediate", game.labels())
     check(game.clock() == "00:00:00", game.labels())
@@ -117,7 +120,7 @@ def deal_notice(session, folder):
     check(2.8 <= gone - shown <= 4.0, f"the notice stood {gone - shown:.2f} s")
     names = game.slot_names()
     check(names == [f"Card {i}, face down" for i in range(1, 53)], f"board after Deal: {names}")
-    check(game.scores() == (" 0", " 0") and game.status() == "",
+    check(game.scores() == ("0", "0") and game.status() == "",
           f"scores {game.scores()}, status {game.status()!r}")
 
 
@@ -217,9 +220,9 @@ def close_box_in_pause(session, folder):
 
 
 def careless_play(session, folder):
-    """Fast careless play: clicks on any slot, F2, Ctrl+H and Alt+D at random moments, also
-    inside the turns' pauses, each burst followed by a wait until the computer and the notice
-    are done. It ends on a Deal, whose notice, closing, once left the keys deaf; then F2,
+    """Fast careless play: clicks on any slot, F2, Ctrl+H, Alt+D, Tab, arrows and Space at
+    random moments, also inside the turns' pauses, each burst followed by a wait until the
+    computer and the notice are done. It ends on a Deal, whose notice, closing, once left the keys deaf; then F2,
     Ctrl+H and Alt+F, X must reach the game with no new focus given. VELMORA_CARELESS_SECONDS
     (60) sets its length, VELMORA_CARELESS_SEED its choices."""
     seconds = float(os.environ.get("VELMORA_CARELESS_SECONDS", "60"))
@@ -241,7 +244,8 @@ def careless_play(session, folder):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         for _ in range(chance.randint(1, 6)):
-            action = chance.choice(["click", "F2", "ctrl+h", "alt+d"])
+            action = chance.choice(["click", "F2", "ctrl+h", "alt+d", "Tab", "Right", "Down",
+                                    "End", "space"])
             if action == "click":
                 session.xdotool("mousemove", *chance.choice(centres), "click", "1")
             else:
@@ -309,9 +313,41 @@ def whole_game(session, folder):
     print(f"the whole game took {time.monotonic() - started:.1f} s")
 
 
+def by_ear(session, folder):
+    """With Orca, openbox and keys alone: from Deal into the board, two cards turned and both
+    faces heard, until a miss; then the computer's cards and "Your Turn!" are heard."""
+    reader = ScreenReader(session)
+    program, _ = folder()
+    game = session.launch(program)
+    reader.wait_for(r"^Deal push button", 30)
+    session.keys("Tab")
+    reader.wait_for(r"^Card 1, face down push button", 10)
+    slot = 1
+    for _ in range(10):
+        heard = []
+        for turn in range(2):
+            session.keys("space")
+            heard.append(reader.wait_for(rf"^notification You turn card {slot}, ({CARD})\.").group(1))
+            wait_for(lambda: game.slot_names()[slot - 1] == f"Card {slot}, {heard[-1]}", 1.5,
+                     f"slot {slot} to show the {heard[-1]} it was heard as")
+            slot += 1
+            session.keys("Right")
+            reader.wait_for(rf"^Card {slot}, (face down|empty) push button")
+        if rank(f"Card 0, {heard[0]}") != rank(f"Card 0, {heard[1]}"):
+            break
+        reader.wait_for(r"You take the pair.*Player, \d+ pairs?\.")
+    reader.wait_for(r"turn face down\. Computer's Turn!$", 10)
+    for _ in range(2):
+        reader.wait_for(rf"^notification Computer turns card \d+, {CARD}\.", 15)
+    reader.wait_for(r"Your Turn!$", 90)
+    session.screenshot("by-ear")
+    session.keys("alt+f", "x")
+    check(game.wait_exit(5, "Alt+F, X") == 0, "Alt+F, X did not end the game with code 0")
+
+
 CASES = {f.__name__: f for f in (startup, missing_settings, miss_then_computer, deal_notice,
                                  chosen_back, player_back, practice_clock, exit_in_pause,
-                                 close_box_in_pause, careless_play, whole_game)}
+                                 close_box_in_pause, careless_play, whole_game, by_ear)}
 
 if __name__ == "__main__":
     harness.main(CASES)

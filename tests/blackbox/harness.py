@@ -22,6 +22,7 @@ APP_NAME = "Velmora Concentration"
 DISPLAYS = range(81, 100)
 SCREEN_SIZE = (1280, 1024)
 SLOT_NAME = re.compile(r"^Card (\d+), (.*)$")
+SCORE_NAME = re.compile(r"^(Computer|Player), (\d+) pairs?$")
 
 
 class CaseFailure(AssertionError):
@@ -365,13 +366,20 @@ class Game:
         labels = self.labels()
         return labels[self._clock_at(labels)]
 
+    def status_bar(self):
+        """The panel a screen reader reads as the status bar: the status line and the scores."""
+        return wait_for(lambda: next((c for c in children(self.board())
+                                      if c.getRoleName() == "status bar"), None), 10,
+                        "the status bar")
+
     def status(self):
-        # The status line stands just before the clock; one reading, as the clock ticks.
-        labels = self.labels()
-        return labels[self._clock_at(labels) - 1]
+        return next(c.name for c in children(self.status_bar()) if not SCORE_NAME.match(c.name))
 
     def scores(self):
-        return self.label_after("Computer"), self.label_after("Player")
+        """('computer', 'player'): the pairs each holds, as the scores are read out."""
+        held = dict(SCORE_NAME.match(c.name).groups() for c in children(self.status_bar())
+                    if SCORE_NAME.match(c.name))
+        return held["Computer"], held["Player"]
 
     def button(self, name):
         return wait_for(lambda: find(self.app(), "push button", name), 10, f"the button {name!r}")
