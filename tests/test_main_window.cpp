@@ -440,15 +440,22 @@ class SlotClicks final : public MainEvents {
   int others = 0;
 };
 
-// Every slot answers a click, also when empty. To assistive tools each is a button named for
-// what a player sees, never the face of a face-down card, whose press acts as a click.
-TEST(MainWindowSlotsTest, EverySlotTakesClicksAndPressesAndSaysWhatItShows) {
+// The window alone, shown, with its events noted instead of played.
+class MainWindowSlotsTest : public ::testing::Test {
+ protected:
+  MainWindowSlotsTest() : window(pump, pictures) {
+    window.SetEvents(&events);
+    window.ShowCentred();
+  }
   CardPictures pictures;
   QtEventPump pump;
-  MainWindow window(pump, pictures);
-  SlotClicks events;
-  window.SetEvents(&events);
-  window.ShowCentred();
+  SlotClicks events;  // outlives the window that reports to it
+  MainWindow window;
+};
+
+// Every slot answers a click, also when empty. To assistive tools each is a button named for
+// what a player sees, never the face of a face-down card, whose press acts as a click.
+TEST_F(MainWindowSlotsTest, EverySlotTakesClicksAndPressesAndSaysWhatItShows) {
   QAccessibleInterface* slot = QAccessible::queryAccessibleInterface(window.Slot(12));
   ASSERT_NE(slot, nullptr);
   EXPECT_EQ(slot->role(), QAccessible::Button);
@@ -486,13 +493,7 @@ TEST(MainWindowSlotsTest, EverySlotTakesClicksAndPressesAndSaysWhatItShows) {
 
 // Presses arrive as clicks do, one each, also while a handler waits in a pause; a held key
 // is one press, and other keys press nothing.
-TEST(MainWindowSlotsTest, KeyPressesOnASlotReachTheClickHandlerAsClicksDo) {
-  CardPictures pictures;
-  QtEventPump pump;
-  MainWindow window(pump, pictures);
-  SlotClicks events;
-  window.SetEvents(&events);
-  window.ShowCentred();
+TEST_F(MainWindowSlotsTest, KeyPressesOnASlotReachTheClickHandlerAsClicksDo) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   window.Slot(30)->setFocus();
   QTimer::singleShot(50, [&] {
