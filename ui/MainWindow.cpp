@@ -165,7 +165,6 @@ void MainWindow::BuildPanel(QWidget* client) {
   deal_->setGeometry(TwipRect(9480, 6000, 1212, 372));
   deal_->setFont(GameFont(kSmallFontPoints));
   deal_->setEnabled(false);  // the window load enables it
-  deal_->setFocus();
   new FocusMarkAround(deal_);  // the style's own mark is too faint on navy
   connect(deal_, &QPushButton::clicked, this,
           [this] { Deliver([this] { events_->btn_Deal_Click(); }); });
