@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -8,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -222,6 +224,72 @@ TEST_F(DialogTest, TheChooserOpensWithOkFocusedAndKeysPressOnlyTheFocusedButton)
   EXPECT_EQ(OpenChooser(), nullptr);
 }
 
+// The backs follow OK and Cancel in the tab order, and the arrows move among them as they lie
+// in two rows of six; Esc moves nothing and closes nothing.
+TEST_F(DialogTest, KeysMoveTheFocusAmongTheBacksAsTheyLie) {
+  const struct {
+    const char* from;
+    Qt::Key key;
+    const char* to;
+  } moves[] = {
+      {"cmd_Cancel", Qt::Key_Tab, "img_Back_1"},     {"img_Back_1", Qt::Key_Backtab, "cmd_Cancel"},
+      {"img_Back_5", Qt::Key_Tab, "img_Back_6"},     {"img_Back_12", Qt::Key_Tab, "cmd_Ok"},
+      {"img_Back_1", Qt::Key_Left, "img_Back_1"},    {"img_Back_1", Qt::Key_Right, "img_Back_2"},
+      {"img_Back_6", Qt::Key_Right, "img_Back_7"},   {"img_Back_7", Qt::Key_Left, "img_Back_6"},
+      {"img_Back_12", Qt::Key_Right, "img_Back_12"}, {"img_Back_3", Qt::Key_Down, "img_Back_9"},
+      {"img_Back_9", Qt::Key_Up, "img_Back_3"},      {"img_Back_4", Qt::Key_Up, "img_Back_4"},
+      {"img_Back_10", Qt::Key_Down, "img_Back_10"},  {"img_Back_8", Qt::Key_Escape, "img_Back_8"},
+  };
+  RunChooser([&](BacksWindow& chooser) {
+    for (const auto& m : moves) {
+      chooser.findChild<QWidget*>(QString::fromLatin1(m.from))->setFocus();
+      QTest::keyClick(chooser.focusWidget(), m.key);
+      EXPECT_EQ(chooser.focusWidget()->objectName().toStdString(), m.to) << m.from << " " << m.key;
+    }
+    EXPECT_TRUE(chooser.isVisible());
+    chooser.close();
+  });
+  EXPECT_EQ(events.calls, (std::vector<std::string>{"load", "close box"})) << "keys chose nothing";
+}
+
+// Space on a focused back reaches the rules as a click on it does, and leaves the same frames;
+// a screen reader hears each framed back as the selected one, by its number and its picture.
+TEST_F(DialogTest, SpaceOnAFocusedBackIsAClickOnIt) {
+  const std::vector<int> choices{4, 4, 11, 2, 12};
+  std::vector<std::string> calls[2];
+  std::vector<std::vector<int>> framed[2];
+  std::set<QString> pictures;
+  for (const bool byKeys : {false, true}) {
+    events.calls.clear();
+    RunChooser([&](BacksWindow& chooser) {
+      for (int k : choices) {
+        if (byKeys) chooser.Back(k)->setFocus();
+        if (byKeys) QTest::keyClick(chooser.focusWidget(), Qt::Key_Space);
+        if (!byKeys) QTest::mouseClick(chooser.Back(k), Qt::LeftButton);
+        EXPECT_EQ(chooser.focusWidget(), byKeys ? chooser.Back(k) : chooser.OkButton());
+        framed[byKeys].emplace_back();
+        for (int i = 1; i <= BacksWindow::kBackCount; ++i) {
+          QAccessibleInterface* back = QAccessible::queryAccessibleInterface(chooser.Back(i));
+          EXPECT_EQ(back->role(), QAccessible::RadioButton);
+          EXPECT_EQ(back->state().selected && back->state().checked, chooser.HasBorder(i)) << i;
+          if (chooser.HasBorder(i)) framed[byKeys].back().push_back(i);
+          const QString name = back->text(QAccessible::Name);
+          EXPECT_TRUE(name.startsWith(QStringLiteral("Card back %1, ").arg(i))) << i;
+          pictures.insert(name.section(QStringLiteral(", "), 1));
+        }
+      }
+      chooser.close();
+    });
+    calls[byKeys] = events.calls;
+  }
+  EXPECT_EQ(calls[1], calls[0]);
+  EXPECT_EQ(calls[1].at(5), "back 12");
+  EXPECT_EQ(framed[1], framed[0]);
+  EXPECT_EQ(framed[1].back(), (std::vector<int>{2, 4, 11, 12}));
+  EXPECT_EQ(pictures.size(), 12u) << "each back says what it shows";
+  EXPECT_EQ(pictures.count(QString()), 0u);
+}
+
 TEST_F(DialogTest, ClicksReachTheRulesAndAFrameRingsTheChosenBackUntilUnload) {
   const auto pixel = [](QWidget& w, QPoint at) { return w.grab().toImage().pixelColor(at); };
   QColor before, left, right, top, bottom, inside, hidden;
@@ -310,9 +378,17 @@ TEST_F(DialogTest, TheRulesArePrintedOneLineHeightApartFromTheTopAndRepaintInPla
     EXPECT_FALSE(inked[static_cast<std::size_t>(y)]) << "nothing wraps onto row " << y;
   }
   EXPECT_EQ(rules.grab().toImage(), first) << "a second paint prints in the same place";
-  const QString spoken = rules.accessibleDescription();
-  EXPECT_TRUE(spoken.startsWith("Mindflip is easy to play")) << "screen readers get the rules";
-  EXPECT_TRUE(spoken.endsWith("This is a game that interests people of all ages."));
+  // A screen reader reviews the rules line by line: one label over each printed line.
+  QAccessibleInterface* text = QAccessible::queryAccessibleInterface(&rules);
+  std::vector<QAccessibleInterface*> lines;
+  for (int c = 0; c < text->childCount(); ++c) {
+    if (text->child(c)->role() == QAccessible::StaticText) lines.push_back(text->child(c));
+  }
+  ASSERT_EQ(lines.size(), 23u);
+  for (int i = 0; i < 23; ++i) {
+    EXPECT_EQ(lines[i]->text(QAccessible::Name), QString::fromLatin1(text::kRules[i])) << i;
+    EXPECT_EQ(static_cast<QWidget*>(lines[i]->object())->geometry(), QRect(0, i * line, 545, line));
+  }
 }
 
 TEST_F(DialogTest, TheHelpWindowsCloseWithTheirButtonsAndKeys) {
