@@ -203,6 +203,15 @@ TEST_F(DialogTest, EverySecondaryWindowStandsAtItsTwipPositions) {
   EXPECT_EQ(shot.pixelColor(8, 8), AboutBox::kIconGround) << "the icon's corner shows its ground";
   EXPECT_EQ(shot.pixelColor(240, 280), kWhite) << "the rule runs across at 4200 twips";
   EXPECT_EQ(shot.pixelColor(240, 284), kNavy);
+  // A screen reader opening the About box reads its name and each label of three words or more;
+  // every line of text must be heard.
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&about);
+  for (int c = 0; c < box->childCount(); ++c) {
+    const QString line = box->child(c)->text(QAccessible::Name);
+    if (box->child(c)->role() != QAccessible::StaticText) continue;
+    EXPECT_TRUE(line.split(' ').size() >= 3 || box->text(QAccessible::Name).contains(line))
+        << line.toStdString();
+  }
 }
 
 TEST_F(DialogTest, TheChooserOpensWithOkFocusedAndKeysPressOnlyTheFocusedButton) {
@@ -252,7 +261,8 @@ TEST_F(DialogTest, KeysMoveTheFocusAmongTheBacksAsTheyLie) {
   EXPECT_EQ(events.calls, (std::vector<std::string>{"load", "close box"})) << "keys chose nothing";
 }
 
-// Space on a focused back reaches the rules as a click on it does, and leaves the same frames;
+// Space or Enter on a focused back reaches the rules as a click on it does (Enter presses no
+// button), and leaves the same frames;
 // a screen reader hears each framed back as the selected one, by its number and its picture.
 TEST_F(DialogTest, SpaceOnAFocusedBackIsAClickOnIt) {
   const std::vector<int> choices{4, 4, 11, 2, 12};
@@ -264,7 +274,7 @@ TEST_F(DialogTest, SpaceOnAFocusedBackIsAClickOnIt) {
     RunChooser([&](BacksWindow& chooser) {
       for (int k : choices) {
         if (byKeys) chooser.Back(k)->setFocus();
-        if (byKeys) QTest::keyClick(chooser.focusWidget(), Qt::Key_Space);
+        if (byKeys) QTest::keyClick(chooser.focusWidget(), k % 2 ? Qt::Key_Return : Qt::Key_Space);
         if (!byKeys) QTest::mouseClick(chooser.Back(k), Qt::LeftButton);
         EXPECT_EQ(chooser.focusWidget(), byKeys ? chooser.Back(k) : chooser.OkButton());
         framed[byKeys].emplace_back();

@@ -16,7 +16,8 @@
 namespace velmora::ui {
 
 // One back in the chooser: its picture at its own size, blank while it blinks. A click on it,
-// or Space while it has the focus, reports its index; it takes the focus from keys only.
+// or Space or Enter while it has the focus, reports its index; it takes the focus from keys
+// only.
 class BackPicture final : public QWidget {
  public:
   BackPicture(int index, const QPixmap& picture, std::function<void(int)> clicked,
@@ -66,7 +67,11 @@ class BackPicture final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override {
     switch (event->key()) {
       case Qt::Key_Space:
-        if (!event->isAutoRepeat()) Click();  // a held key is one press, as a held button
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        // Enter too, as on the board; left to the window it would press whichever button
+        // had the focus last. A held key is one press, as a held button is one click.
+        if (!event->isAutoRepeat()) Click();
         return;
       case Qt::Key_Left:
       case Qt::Key_Right:

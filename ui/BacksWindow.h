@@ -17,7 +17,7 @@ class QtEventPump;
 // The card-back chooser: the twelve backs at their own sizes, OK and Cancel. It only shows
 // what its rules ask and passes them each event; the rules decide what a click means. The
 // backs follow OK and Cancel in the tab order; the arrow keys move among them as they lie,
-// and Space on one is a click on it.
+// and Space or Enter on one is a click on it.
 class BacksWindow final : public SecondaryWindow, public BacksView {
   Q_OBJECT
  public:
