@@ -132,8 +132,8 @@ constexpr const char* kBackPictures[BacksWindow::kBackCount + 1] = {
 };
 
 // The keyboard focus mark: a yellow band around a black one, each 3 px, inside the picture.
-// Every picture's colours stand out at least 3:1 from one of the two, and the yellow 15:1
-// from the navy window.
+// Any colour stands out at least 3:1 from one of the two, the two 19:1 from each other, and
+// the yellow 15:1 from the navy window around the picture.
 const QColor kFocusOuter{255, 255, 0};
 const QColor kFocusInner{0, 0, 0};
 constexpr int kFocusBand = 3;
