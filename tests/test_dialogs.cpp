@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -8,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -201,6 +203,14 @@ TEST_F(DialogTest, EverySecondaryWindowStandsAtItsTwipPositions) {
   EXPECT_EQ(shot.pixelColor(8, 8), AboutBox::kIconGround) << "the icon's corner shows its ground";
   EXPECT_EQ(shot.pixelColor(240, 280), kWhite) << "the rule runs across at 4200 twips";
   EXPECT_EQ(shot.pixelColor(240, 284), kNavy);
+  // A screen reader opening the About box reads its name and each label of three words or more;
+  // every line of text must be heard.
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&about);
+  for (int c = 0; c < box->childCount(); ++c) {
+    const QString line = box->child(c)->text(QAccessible::Name);
+    EXPECT_TRUE(box->child(c)->role() != QAccessible::StaticText || line.split(' ').size() >= 3 ||
+                box->text(QAccessible::Name).contains(line));
+  }
 }
 
 TEST_F(DialogTest, TheChooserOpensWithOkFocusedAndKeysPressOnlyTheFocusedButton) {
@@ -220,6 +230,68 @@ TEST_F(DialogTest, TheChooserOpensWithOkFocusedAndKeysPressOnlyTheFocusedButton)
   EXPECT_TRUE(cancelFocusedByTab);
   EXPECT_EQ(events.calls, (std::vector<std::string>{"load", "cancel", "cancel", "close box"}));
   EXPECT_EQ(OpenChooser(), nullptr);
+}
+
+// The backs follow OK and Cancel in the tab order, and the arrows move among them as they lie
+// in two rows of six; Esc moves nothing and closes nothing.
+TEST_F(DialogTest, KeysMoveTheFocusAmongTheBacksAsTheyLie) {
+  const struct {
+    const char* from;
+    Qt::Key key;
+    const char* to;
+  } moves[] = {
+      {"cmd_Cancel", Qt::Key_Tab, "img_Back_1"},   {"img_Back_1", Qt::Key_Backtab, "cmd_Cancel"},
+      {"img_Back_12", Qt::Key_Tab, "cmd_Ok"},      {"img_Back_1", Qt::Key_Left, "img_Back_1"},
+      {"img_Back_1", Qt::Key_Right, "img_Back_2"}, {"img_Back_6", Qt::Key_Right, "img_Back_7"},
+      {"img_Back_7", Qt::Key_Left, "img_Back_6"},  {"img_Back_12", Qt::Key_Right, "img_Back_12"},
+      {"img_Back_3", Qt::Key_Down, "img_Back_9"},  {"img_Back_9", Qt::Key_Up, "img_Back_3"},
+      {"img_Back_4", Qt::Key_Up, "img_Back_4"},    {"img_Back_8", Qt::Key_Escape, "img_Back_8"},
+  };
+  RunChooser([&](BacksWindow& chooser) {
+    for (const auto& m : moves) {
+      chooser.findChild<QWidget*>(QString::fromLatin1(m.from))->setFocus();
+      QTest::keyClick(chooser.focusWidget(), m.key);
+      EXPECT_EQ(chooser.focusWidget()->objectName().toStdString(), m.to) << m.from << " " << m.key;
+    }
+    chooser.close();
+  });
+  EXPECT_EQ(events.calls, (std::vector<std::string>{"load", "close box"})) << "keys chose nothing";
+}
+
+// Space or Enter on a focused back is a click on it (Enter presses no button): the same events
+// and frames. A screen reader hears the framed back as the selected one, by number and picture.
+TEST_F(DialogTest, SpaceOnAFocusedBackIsAClickOnIt) {
+  const std::vector<int> choices{4, 4, 11, 2, 12};
+  std::vector<std::string> calls[2];
+  std::vector<std::vector<int>> framed[2];
+  std::set<QString> pictures;
+  for (const bool byKeys : {false, true}) {
+    events.calls.clear();
+    RunChooser([&](BacksWindow& chooser) {
+      for (int k : choices) {
+        if (byKeys) chooser.Back(k)->setFocus();
+        if (byKeys) QTest::keyClick(chooser.focusWidget(), k % 2 ? Qt::Key_Return : Qt::Key_Space);
+        if (!byKeys) QTest::mouseClick(chooser.Back(k), Qt::LeftButton);
+        EXPECT_EQ(chooser.focusWidget(), byKeys ? chooser.Back(k) : chooser.OkButton());
+        framed[byKeys].emplace_back();
+        for (int i = 1; i <= BacksWindow::kBackCount; ++i) {
+          QAccessibleInterface* back = QAccessible::queryAccessibleInterface(chooser.Back(i));
+          EXPECT_EQ(back->role(), QAccessible::RadioButton);
+          EXPECT_EQ(back->state().selected && back->state().checked, chooser.HasBorder(i)) << i;
+          if (chooser.HasBorder(i)) framed[byKeys].back().push_back(i);
+          const QString name = back->text(QAccessible::Name);
+          EXPECT_TRUE(name.startsWith(QStringLiteral("Card back %1, ").arg(i))) << i;
+          pictures.insert(name.section(QStringLiteral(", "), 1));
+        }
+      }
+      chooser.close();
+    });
+    calls[byKeys] = events.calls;
+  }
+  EXPECT_EQ(calls[1], calls[0]);
+  EXPECT_EQ(framed[1], framed[0]);
+  EXPECT_EQ(framed[1].back(), (std::vector<int>{2, 4, 11, 12}));
+  EXPECT_EQ(pictures.size(), 12u) << "each back says what it shows";
 }
 
 TEST_F(DialogTest, ClicksReachTheRulesAndAFrameRingsTheChosenBackUntilUnload) {
@@ -310,9 +382,15 @@ TEST_F(DialogTest, TheRulesArePrintedOneLineHeightApartFromTheTopAndRepaintInPla
     EXPECT_FALSE(inked[static_cast<std::size_t>(y)]) << "nothing wraps onto row " << y;
   }
   EXPECT_EQ(rules.grab().toImage(), first) << "a second paint prints in the same place";
-  const QString spoken = rules.accessibleDescription();
-  EXPECT_TRUE(spoken.startsWith("Mindflip is easy to play")) << "screen readers get the rules";
-  EXPECT_TRUE(spoken.endsWith("This is a game that interests people of all ages."));
+  // A screen reader reviews the rules line by line: one label over each printed line.
+  QAccessibleInterface* text = QAccessible::queryAccessibleInterface(&rules);
+  ASSERT_EQ(text->childCount(), 24) << "23 lines, then OK";
+  for (int i = 0; i < 23; ++i) {
+    EXPECT_EQ(text->child(i)->role(), QAccessible::StaticText);
+    EXPECT_EQ(text->child(i)->text(QAccessible::Name), QString::fromLatin1(text::kRules[i])) << i;
+    EXPECT_EQ(static_cast<QWidget*>(text->child(i)->object())->geometry(),
+              QRect(0, i * line, 545, line));
+  }
 }
 
 TEST_F(DialogTest, TheHelpWindowsCloseWithTheirButtonsAndKeys) {

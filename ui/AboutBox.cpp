@@ -39,6 +39,9 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect geom
 AboutBox::AboutBox(CardPictures& pictures, QWidget* parent)
     : SecondaryWindow("frm_AboutBox", QStringLiteral("About"), kClientWidth, kClientHeight,
                       pictures, parent) {
+  // Screen readers pass over a label of fewer than three words when they read a window's text:
+  // the title line is read in the window's name, as the Help menu gives it.
+  setAccessibleName(QStringLiteral("About %1").arg(QLatin1String(text::kAboutTitle)));
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
   icon->setPixmap(pictures.Icon());

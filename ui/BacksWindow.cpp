@@ -1,15 +1,106 @@
 #include "ui/BacksWindow.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "ui/CardPictures.h"
-#include "ui/CardSlot.h"
 #include "ui/Screen.h"
 #include "ui/WindowEvents.h"
 
 namespace velmora::ui {
+
+// One back in the chooser: its picture at its own size, blank while it blinks. A click on it,
+// or Space or Enter while it has the focus, reports its index; it takes the focus from keys
+// only.
+class BackPicture final : public QWidget {
+ public:
+  BackPicture(int index, const QPixmap& picture, std::function<void(int)> clicked,
+              std::function<void(int, int)> arrow, QWidget* parent)
+      : QWidget(parent),
+        index_(index),
+        picture_(picture),
+        clicked_(std::move(clicked)),
+        arrow_(std::move(arrow)) {
+    setFocusPolicy(Qt::TabFocus);
+  }
+
+  // Blanked rather than hidden: a hidden widget would hand its focus on mid-blink.
+  void SetShown(bool shown) {
+    shown_ = shown;
+    update();
+  }
+  bool Shown() const { return shown_; }
+
+  // Chosen while it carries the frame; assistive tools hear the change.
+  void SetChosen(bool chosen) {
+    chosen_ = chosen;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
+  bool Chosen() const { return chosen_; }
+
+  void Click() {
+    if (shown_) clicked_(index_);  // a blank picture cannot be clicked, as a hidden one cannot
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* event) override {
+    pressed_ = shown_ && event->button() == Qt::LeftButton;
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    // A click is a press and release of the left button inside the picture.
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) Click();
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Space:
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        // Enter too, as on the board; left to the window it would press whichever button
+        // had the focus last. A held key is one press, as a held button is one click.
+        if (!event->isAutoRepeat()) Click();
+        return;
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+        arrow_(index_, event->key());
+        return;
+      default:
+        QWidget::keyPressEvent(event);  // Tab, and Esc, which the window ignores
+    }
+  }
+  void focusInEvent(QFocusEvent* event) override {
+    QWidget::focusInEvent(event);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QWidget::focusOutEvent(event);
+    update();
+  }
+
+ private:
+  int index_;
+  QPixmap picture_;
+  std::function<void(int)> clicked_;
+  std::function<void(int, int)> arrow_;
+  bool shown_ = true;
+  bool chosen_ = false;
+  bool pressed_ = false;
+};
 
 namespace {
 
@@ -21,6 +112,80 @@ constexpr Place kBackPlaces[BacksWindow::kBackCount + 1] = {
     {0, 0},      {360, 360},   {1560, 360},  {2760, 360},  {3960, 360},  {5160, 360},  {6360, 360},
     {360, 1920}, {1560, 1920}, {2760, 1920}, {3960, 1920}, {5160, 1920}, {6240, 1920},
 };
+constexpr int kBacksInRow = 6;
+
+// What each picture shows, so that a player who cannot see it can still choose.
+constexpr const char* kBackPictures[BacksWindow::kBackCount + 1] = {
+    "",
+    "blue lattice with a V crest",
+    "red and gold rosette",
+    "night sky with a crescent moon",
+    "teal waves",
+    "dark green tartan",
+    "purple paisley",
+    "sunset over mountains",
+    "flowers on green",
+    "black and gold fans",
+    "honeycomb with a bee",
+    "red checks with a blue ribbon",
+    "gold links with a club",
+};
+
+// The keyboard focus mark: a yellow band around a black one, each 3 px, inside the picture.
+// Any colour stands out at least 3:1 from one of the two, the two 19:1 from each other, and
+// the yellow 15:1 from the navy window around the picture.
+const QColor kFocusOuter{255, 255, 0};
+const QColor kFocusInner{0, 0, 0};
+constexpr int kFocusBand = 3;
+
+// The back an arrow key moves to, as the backs lie in two rows: Left and Right run on across
+// the rows' ends; at an edge the focus stays.
+int NeighbourBack(int from, int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return std::max(from - 1, 1);
+    case Qt::Key_Right:
+      return std::min(from + 1, BacksWindow::kBackCount);
+    case Qt::Key_Up:
+      return from > kBacksInRow ? from - kBacksInRow : from;
+    case Qt::Key_Down:
+      return from <= kBacksInRow ? from + kBacksInRow : from;
+    default:
+      return from;
+  }
+}
+
+// A back as assistive tools see it: one of a group of radio buttons, checked and selected
+// while it is the chosen one, whose press action is a click.
+class AccessibleBack final : public QAccessibleWidget {
+ public:
+  explicit AccessibleBack(BackPicture* back) : QAccessibleWidget(back, QAccessible::RadioButton) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    const bool chosen = static_cast<const BackPicture*>(widget())->Chosen();
+    state.checkable = true;
+    state.checked = chosen;
+    state.selectable = true;
+    state.selected = chosen;
+    return state;
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) {
+      static_cast<BackPicture*>(widget())->Click();
+    } else {
+      QAccessibleWidget::doAction(action);
+    }
+  }
+};
+
+QAccessibleInterface* BackAccessibility(const QString&, QObject* object) {
+  auto* back = dynamic_cast<BackPicture*>(object);
+  return back != nullptr ? new AccessibleBack(back) : nullptr;
+}
 
 // Paints the frames above the pictures, so a frame shows whole even where two backs touch.
 class Frames final : public QWidget {
@@ -34,8 +199,8 @@ class Frames final : public QWidget {
     QPainter painter(this);
     painter.setPen(QPen(BacksWindow::kBorderColour, 1));
     for (int i = 1; i <= BacksWindow::kBackCount; ++i) {
-      const QWidget* back = window_.Back(i);
-      if (!window_.HasBorder(i) || back->isHidden()) continue;
+      const auto* back = static_cast<const BackPicture*>(window_.Back(i));
+      if (!window_.HasBorder(i) || !back->Shown()) continue;
       // A one-pixel pen draws a rectangle one pixel larger than given: the ring just outside.
       painter.drawRect(back->geometry().adjusted(-1, -1, 0, 0));
     }
@@ -47,6 +212,20 @@ class Frames final : public QWidget {
 
 }  // namespace
 
+void BackPicture::paintEvent(QPaintEvent*) {
+  if (!shown_) return;  // the window shows through, as behind a hidden picture
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawPixmap(rect(), picture_);
+  if (!hasFocus()) return;
+  const QRect inner = rect().adjusted(kFocusBand, kFocusBand, -kFocusBand, -kFocusBand);
+  const QRect core = inner.adjusted(kFocusBand, kFocusBand, -kFocusBand, -kFocusBand);
+  painter.setClipRegion(QRegion(rect()).subtracted(QRegion(inner)));
+  painter.fillRect(rect(), kFocusOuter);
+  painter.setClipRegion(QRegion(inner).subtracted(QRegion(core)));
+  painter.fillRect(inner, kFocusInner);
+}
+
 BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents& events,
                          QWidget* parent)
     : SecondaryWindow("frm_Backs", QStringLiteral("Select Card Back"), kClientWidth, kClientHeight,
@@ -54,18 +233,21 @@ BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents&
       pump_(pump),
       events_(events) {
   IgnoreEscape();  // neither button is the cancel button
+  static const bool accessible = (QAccessible::installFactory(BackAccessibility), true);
+  (void)accessible;
 
+  const auto clicked = [this](int index) {
+    Deliver([this, index] { events_.img_Back_Click(static_cast<Int16>(index)); });
+  };
+  const auto arrow = [this](int from, int key) { MoveFocus(from, key); };
   for (int i = 1; i <= kBackCount; ++i) {
-    auto* back = new CardSlot(i, this);
+    auto* back = new BackPicture(i, pictures.Back(i), clicked, arrow, this);
     back->setObjectName(QStringLiteral("img_Back_%1").arg(i));
-    back->SetPicture(pictures.Back(i), QString());
-    back->setAccessibleName(QStringLiteral("Card back %1").arg(i));
+    back->setAccessibleName(
+        QStringLiteral("Card back %1, %2").arg(i).arg(QLatin1String(kBackPictures[i])));
     const Place place = kBackPlaces[i];
     back->setGeometry(
         QRect(TwipRect(place.left, place.top, 0, 0).topLeft(), CardPictures::BackSize(i)));
-    connect(back, &CardSlot::Clicked, this, [this](int index) {
-      Deliver([this, index] { events_.img_Back_Click(static_cast<Int16>(index)); });
-    });
     backs_[static_cast<std::size_t>(i)] = back;
   }
   frames_ = new Frames(*this, this);
@@ -81,7 +263,24 @@ BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents&
   ok_ = button("cmd_Ok", QStringLiteral("OK"), 4320, &BacksEvents::cmd_Ok_Click);
   cancel_ = button("cmd_Cancel", QStringLiteral("Cancel"), 5760, &BacksEvents::cmd_Cancel_Click);
   setTabOrder(ok_, cancel_);
+  QWidget* before = cancel_;
+  for (int i = 1; i <= kBackCount; ++i) {
+    setTabOrder(before, Back(i));
+    before = Back(i);
+  }
   ok_->setFocus();
+}
+
+QWidget* BacksWindow::Back(int index) const {
+  return backs_.at(static_cast<std::size_t>(index));
+}
+
+bool BacksWindow::HasBorder(int index) const {
+  return backs_.at(static_cast<std::size_t>(index))->Chosen();
+}
+
+void BacksWindow::MoveFocus(int from, int key) {
+  Back(NeighbourBack(from, key))->setFocus(Qt::TabFocusReason);
 }
 
 template <class Handler>
@@ -99,14 +298,14 @@ void BacksWindow::Run() {
 }
 
 void BacksWindow::SetBorder(Int16 index, bool on) {
-  const std::size_t i = static_cast<std::size_t>(index);
-  if (borders_.at(i) == on) return;
-  borders_[i] = on;
+  BackPicture* back = backs_.at(static_cast<std::size_t>(index));
+  if (back->Chosen() == on) return;
+  back->SetChosen(on);
   RepaintFrame(index);
 }
 
 void BacksWindow::SetBackVisible(Int16 index, bool visible) {
-  Back(index)->setVisible(visible);
+  backs_.at(static_cast<std::size_t>(index))->SetShown(visible);
   RepaintFrame(index);  // a frame goes and comes with its picture
 }
 

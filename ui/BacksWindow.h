@@ -10,12 +10,14 @@ class QPushButton;
 
 namespace velmora::ui {
 
+class BackPicture;
 class CardPictures;
-class CardSlot;
 class QtEventPump;
 
 // The card-back chooser: the twelve backs at their own sizes, OK and Cancel. It only shows
-// what its rules ask and passes them each event; the rules decide what a click means.
+// what its rules ask and passes them each event; the rules decide what a click means. The
+// backs follow OK and Cancel in the tab order; the arrow keys move among them as they lie,
+// and Space or Enter on one is a click on it.
 class BacksWindow final : public SecondaryWindow, public BacksView {
   Q_OBJECT
  public:
@@ -38,10 +40,10 @@ class BacksWindow final : public SecondaryWindow, public BacksView {
   void Unload() override;
 
   // For tests and tools: the controls as the player sees them.
-  CardSlot* Back(int index) const { return backs_.at(static_cast<std::size_t>(index)); }
+  QWidget* Back(int index) const;
   QPushButton* OkButton() const { return ok_; }
   QPushButton* CancelButton() const { return cancel_; }
-  bool HasBorder(int index) const { return borders_.at(static_cast<std::size_t>(index)); }
+  bool HasBorder(int index) const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -51,11 +53,11 @@ class BacksWindow final : public SecondaryWindow, public BacksView {
   template <class Handler>
   void Deliver(Handler handler);
   void RepaintFrame(Int16 index);
+  void MoveFocus(int from, int key);
 
   QtEventPump& pump_;
   BacksEvents& events_;
-  std::array<CardSlot*, kBackCount + 1> backs_{};
-  std::array<bool, kBackCount + 1> borders_{};
+  std::array<BackPicture*, kBackCount + 1> backs_{};
   QWidget* frames_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;

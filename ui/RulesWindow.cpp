@@ -1,5 +1,6 @@
 #include "ui/RulesWindow.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPushButton>
 
@@ -12,16 +13,38 @@ namespace velmora::ui {
 
 namespace {
 constexpr double kTextFontPoints = 9.6;
+
+// One printed line as assistive tools see it: a label lying over the line, which the window
+// paints itself. It paints nothing and takes no clicks.
+class RuleLine final : public QWidget {
+ public:
+  RuleLine(const QString& line, QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(line);
+  }
+};
+
+QAccessibleInterface* RuleLineAccessibility(const QString&, QObject* object) {
+  auto* line = dynamic_cast<RuleLine*>(object);
+  return line != nullptr ? new QAccessibleWidget(line, QAccessible::StaticText) : nullptr;
+}
+
 }  // namespace
 
 RulesWindow::RulesWindow(CardPictures& pictures, QWidget* parent)
     : SecondaryWindow("frm_Rules", QStringLiteral("How to Play"), kClientWidth, kClientHeight,
                       pictures, parent) {
   setFont(GameFont(kTextFontPoints));
-  // The rules are painted, not held by a control: a screen reader finds them here.
-  QStringList rules;
-  for (const char* line : text::kRules) rules << QString::fromLatin1(line).trimmed();
-  setAccessibleDescription(rules.join(QLatin1Char('\n')).trimmed());
+  // The rules are painted, not held by a control: a screen reader reviews them line by line
+  // through labels lying over the painted lines.
+  static const bool accessible = (QAccessible::installFactory(RuleLineAccessibility), true);
+  (void)accessible;
+  int top = 0;
+  for (const char* text : text::kRules) {
+    auto* line = new RuleLine(QString::fromLatin1(text), this);
+    line->setGeometry(0, top, width(), LineHeight());
+    top += LineHeight();
+  }
 
   QPushButton* ok = AddButton("btn_OK", QStringLiteral("OK"), 3600, 5760, 1095, 375);
   ok->setFocus();

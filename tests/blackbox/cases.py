@@ -132,7 +132,8 @@ def chosen_back(session, folder, saved=None):
     before = painted(session, game, "back-1").region(watched)
     game.press(game.menu_item("Change Deck ..."))
     chooser = game.window("Select Card Back")
-    session.click(wait_for(lambda: find(chooser, "push button", "Card back 5"), 5, "picture 5"))
+    fifth = "Card back 5, dark green tartan"
+    session.click(wait_for(lambda: find(chooser, "radio button", fifth), 5, "picture 5"))
     session.screenshot("chooser-5")
     session.click(find(chooser, "push button", "OK"))
     wait_for(lambda: not game.has_window("Select Card Back"), 5, "the chooser to close")
