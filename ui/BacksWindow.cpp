@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ui/CardPictures.h"
+#include "ui/FocusMark.h"
 #include "ui/Screen.h"
 #include "ui/WindowEvents.h"
 
@@ -131,13 +132,6 @@ constexpr const char* kBackPictures[BacksWindow::kBackCount + 1] = {
     "gold links with a club",
 };
 
-// The keyboard focus mark: a yellow band around a black one, each 3 px, inside the picture.
-// Any colour stands out at least 3:1 from one of the two, the two 19:1 from each other, and
-// the yellow 15:1 from the navy window around the picture.
-const QColor kFocusOuter{255, 255, 0};
-const QColor kFocusInner{0, 0, 0};
-constexpr int kFocusBand = 3;
-
 // The back an arrow key moves to, as the backs lie in two rows: Left and Right run on across
 // the rows' ends; at an edge the focus stays.
 int NeighbourBack(int from, int key) {
@@ -217,13 +211,7 @@ void BackPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawPixmap(rect(), picture_);
-  if (!hasFocus()) return;
-  const QRect inner = rect().adjusted(kFocusBand, kFocusBand, -kFocusBand, -kFocusBand);
-  const QRect core = inner.adjusted(kFocusBand, kFocusBand, -kFocusBand, -kFocusBand);
-  painter.setClipRegion(QRegion(rect()).subtracted(QRegion(inner)));
-  painter.fillRect(rect(), kFocusOuter);
-  painter.setClipRegion(QRegion(inner).subtracted(QRegion(core)));
-  painter.fillRect(inner, kFocusInner);
+  if (hasFocus()) PaintFocusMark(painter, rect());
 }
 
 BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents& events,

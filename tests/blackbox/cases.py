@@ -314,11 +314,25 @@ def whole_game(session, folder):
     print(f"the whole game took {time.monotonic() - started:.1f} s")
 
 
+def open_menu(session, reader, keys, first_item):
+    """Opens a menu by its access key, as a listener does: until its first item is heard. With
+    Orca running, a menu now and then closes as it opens (the main window is activated again
+    under it, in no code of the game's); the player then presses the keys again."""
+    for _ in range(3):
+        session.keys(keys)
+        try:
+            return reader.wait_for(rf"^{first_item}", 3)
+        except harness.CaseFailure:
+            session.keys("Escape")
+    raise harness.CaseFailure(f"{keys} did not open its menu three times running")
+
+
 def by_ear(session, folder):
     """With Orca, openbox and keys alone: from Deal into the board, two cards turned and both
-    faces heard, until a miss; then the computer's cards and "Your Turn!" are heard."""
+    faces heard, until a miss; then the computer's cards and "Your Turn!" are heard; then a
+    back is chosen in Change Deck and saved."""
     reader = ScreenReader(session)
-    program, _ = folder()
+    program, ini = folder()
     game = session.launch(program)
     reader.wait_for(r"^Deal push button", 30)
     session.keys("Tab")
@@ -342,7 +356,24 @@ def by_ear(session, folder):
         reader.wait_for(rf"^notification Computer turns card \d+, {CARD}\.", 15)
     reader.wait_for(r"Your Turn!$", 90)
     session.screenshot("by-ear")
-    session.keys("alt+f", "x")
+    open_menu(session, reader, "alt+o", "Select Game")
+    session.keys("c")
+    reader.wait_for(r"^OK push button")
+    session.keys("Tab", "Tab")
+    reader.wait_for(r"^Card back 1, \w")
+    session.keys("Right", "Right")
+    reader.wait_for(r"^Card back 3, \w.*")
+    session.keys("space")
+    reader.wait_for(r"^selected")
+    for _ in range(13):  # back the way it came, to OK
+        session.keys("shift+Tab")
+        if reader.wait_for(r"^(OK|Cancel|Card back \d+,)").group(1) == "OK":
+            break
+    session.keys("space")
+    wait_for(lambda: read_back(ini) == "3", 5, "back 3 in the settings file")
+    reader.wait_for(r"^Card 3, face down push button")  # the board has the keyboard again
+    open_menu(session, reader, "alt+f", "New Game")
+    session.keys("x")
     check(game.wait_exit(5, "Alt+F, X") == 0, "Alt+F, X did not end the game with code 0")
 
 

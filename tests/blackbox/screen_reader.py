@@ -12,7 +12,7 @@ import subprocess
 import threading
 import tty
 
-from harness import wait_for
+from harness import check, wait_for
 
 SAID = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{")
 
@@ -37,12 +37,16 @@ class ScreenReader:
         self.log = log_dir / "orca.log"
         terminal, orca_side = pty.openpty()
         tty.setraw(orca_side)
-        session.spawn(["orca", "--replace", "--debug-file", "/dev/stdout"], stdout=orca_side,
-                      stderr=(log_dir / "orca.err").open("ab"))
+        # No --replace: a screen reader the user already runs is theirs, not the case's to end.
+        self.process = session.spawn(["orca", "--debug-file", "/dev/stdout"], stdout=orca_side,
+                                     stderr=(log_dir / "orca.err").open("ab"))
         os.close(orca_side)
         threading.Thread(target=self._keep_log, args=(terminal,), daemon=True).start()
         self.read = 0
-        self.wait_for("Screen reader on.", 30)
+        wait_for(lambda: self.process.poll() is not None or "Screen reader on." in self.said(),
+                 30, "Orca to start")
+        check(self.process.poll() is None,
+              f"Orca would not start: {self.log.read_text(errors='replace')[-300:]!r}")
 
     def _keep_log(self, terminal):
         with self.log.open("ab") as log:
