@@ -33,6 +33,8 @@ class Placement final : public QObject {
   Placement(QWidget& window, Centring centring)
       : QObject(&window), window_(window), centring_(centring) {
     window.installEventFilter(this);
+    frameWatch_.setInterval(kFrameLookMilliseconds);
+    connect(&frameWatch_, &QTimer::timeout, this, &Placement::FollowFrame);
   }
 
  protected:
@@ -47,15 +49,13 @@ class Placement final : public QObject {
         WatchStates();
         framed_ = FrameOf(window_);
         Centre();
+        // The window manager frames the window after it is mapped, and says so with no event
+        // of Qt's: look for the frame a few times while the window settles.
+        frameLooks_ = kFrameLooks;
+        frameWatch_.start();
         break;
       case QEvent::Move:
-      case QEvent::Resize:
-        // The window manager has framed the window, or changed its frame: the frame moved the
-        // window off the centre it was given.
-        if (window_.isVisible() && FrameOf(window_) != framed_) {
-          framed_ = FrameOf(window_);
-          Centre();
-        }
+        FollowFrame();
         break;
       default:
         break;
@@ -64,6 +64,14 @@ class Placement final : public QObject {
   }
 
  private:
+  // Centred again when the frame the window manager put around the window is new.
+  void FollowFrame() {
+    if (--frameLooks_ <= 0) frameWatch_.stop();
+    if (!window_.isVisible() || FrameOf(window_) == framed_) return;
+    framed_ = FrameOf(window_);
+    Centre();
+  }
+
   void Centre() {
     if (centring_ == Centring::OnScreen && !OnWayland()) CentreOnScreen(window_);
   }
@@ -110,10 +118,14 @@ class Placement final : public QObject {
   }
 
   static constexpr int kGiveBackMilliseconds = 250;
+  static constexpr int kFrameLookMilliseconds = 25;
+  static constexpr int kFrameLooks = 80;  // two seconds
 
   QWidget& window_;
   const Centring centring_;
   QMargins framed_;
+  QTimer frameWatch_;
+  int frameLooks_ = 0;
   QWindow* watchedHandle_ = nullptr;
   QTimer giveBack_;
   bool yielding_ = false;
