@@ -12,7 +12,7 @@ TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
 # The black-box cases in tests/blackbox/: a virtual X server, real clicks and keys, screenshots,
 # a D-Bus session with the accessibility bus, and Debian's Python with the AT-SPI and X client
 # modules, through which they read the game's windows and press its close box.
-BLACKBOX_PACKAGES=(xvfb xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi python3-xlib)
+BLACKBOX_PACKAGES=(xvfb xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi python3-xlib weston qt6-wayland openbox)
 # To build bench/: Google Benchmark, and Xlib with the DAMAGE and XTEST extensions for the
 # X probe. The test command builds bench/ too, so that it keeps compiling without warnings.
 BENCH_BUILD_PACKAGES=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev)

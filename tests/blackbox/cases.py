@@ -309,9 +309,95 @@ def whole_game(session, folder):
     print(f"the whole game took {time.monotonic() - started:.1f} s")
 
 
+# The game's windows on a Wayland compositor, where Qt draws every title bar itself: each row
+# is the menu command that opens a window, its title, its client width in pixels at 100 %, the
+# button that closes it, and what the case does to it while it is open.
+MAIN_WIDTH = 722
+WAYLAND_WINDOWS = [
+    ("How To Play", "How to Play", 545, "OK", "maximise"),
+    ("About Velmora Concentration ...", "About", 493, "OK", "maximise"),
+    ("Change Deck ...", "Select Card Back", 515, "Cancel", "click the board"),
+]
+
+
+def drawn(session, name, width):
+    return wait_for(lambda: session.screenshot(name).navy_box(width), 10,
+                    f"a client area {width} pixels wide in {name}")
+
+
+def wayland_windows(session, folder):
+    session.start_weston()
+    session.xdotool("mousemove", 0, 1000)
+    program, _ = folder()
+    game = session.launch(program)
+    main = drawn(session, "main", MAIN_WIDTH)
+    game.press_slot(3)
+    face_of(game, 3)
+    for item, title, width, closer, action in WAYLAND_WINDOWS:
+        game.press(game.menu_item(item))
+        game.window(title)
+        name = title.lower().replace(" ", "-")
+        x, y = drawn(session, name, width)
+        if action == "maximise":
+            # Qt's maximise button: 40 pixels left of the frame's right edge (3 pixels beyond
+            # the client area's), in the middle of the 30 pixel title bar.
+            session.xdotool("mousemove", x + width + 3 - 40, y - 15, "click", "1",
+                            "mousemove", 0, 1000)  # the pointer out of the screenshots
+        else:
+            spots = [(main[0] + dx, main[1] + dy) for dx in (10, MAIN_WIDTH - 10) for dy in (10, 400)]
+            spot = next((p for p in spots if not (x - 3 <= p[0] < x + width + 3 and
+                                                  y - 30 <= p[1] < y + 300)), None)
+            check(spot is not None, f"the chooser at {x},{y} covers the whole board")
+            session.xdotool("mousemove", *spot, "click", "1", "mousemove", 0, 1000)
+        time.sleep(1.5)  # the compositor's answer, and the game's
+        check(game.process.poll() is None, f"{action} on {title!r} ended the game with code "
+              f"{game.process.returncode}")
+        check(drawn(session, f"{name}-after", width) == (x, y),
+              f"{title!r} is not whole, at its own size and place, after: {action}")
+        game.press(game.button(closer))
+        wait_for(lambda: not game.has_window(title), 10, f"{title!r} to close")
+    game.press_slot(5)
+    face_of(game, 5)
+    game.press(game.menu_item("Exit"))
+    code = game.wait_exit(5, "File > Exit")
+    check(code == 0, f"File > Exit ended the game with code {code}")
+
+
+def wayland_exits(session, folder):
+    """File > Exit and the close box, each many times in a row, with the pointer moving over the
+    closing window: the game ends with 0 every time and none is left behind."""
+    session.start_weston()
+    program, _ = folder()
+    rounds = int(os.environ.get("VELMORA_EXIT_ROUNDS", "50"))
+    for way in ("File > Exit", "the close box"):
+        for turn in range(rounds):
+            game = session.launch(program)
+            x, y = drawn(session, "exit", MAIN_WIDTH)
+            shot = session.screenshot("exit")
+            # The frame's top: the first row above the client area that is not a neutral grey
+            # of the title and menu bars but weston's tinted background.
+            top = next(t for t in range(y - 1, 0, -1) if len(set(shot.pixel(x + 300, t))) > 1)
+            if way == "the close box":
+                # Qt's close box: 17 pixels left of the frame's right edge, mid title bar.
+                # Pressed and released as a hand would: Qt's title bar acts on the release of a
+                # press it saw on the same button.
+                session.xdotool("mousemove", x + MAIN_WIDTH + 3 - 17, top + 1 + 15, "sleep", 0.2,
+                                "mousedown", 1, "sleep", 0.1, "mouseup", 1)
+            else:
+                game.press(game.menu_item("Exit"))
+            # Back and forth over the closing window until the game is gone.
+            mover = session.spawn(["sh", "-c", "while :; do xdotool mousemove %d %d sleep 0.02 "
+                                   "mousemove %d %d sleep 0.02; done" % (x + 50, y + 50, x + 600,
+                                                                        y + 300)])
+            code = game.wait_exit(10, f"{way}, time {turn + 1}")
+            harness.stop(mover)
+            check(code == 0, f"{way} ended the game with code {code}, time {turn + 1}")
+
+
 CASES = {f.__name__: f for f in (startup, missing_settings, miss_then_computer, deal_notice,
                                  chosen_back, player_back, practice_clock, exit_in_pause,
-                                 close_box_in_pause, careless_play, whole_game)}
+                                 close_box_in_pause, careless_play, whole_game, wayland_windows,
+                                 wayland_exits)}
 
 if __name__ == "__main__":
     harness.main(CASES)

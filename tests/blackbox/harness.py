@@ -61,6 +61,25 @@ class Shot:
         i = (y * self.width + x) * 3
         return tuple(self.data[i:i + 3])
 
+    def navy_box(self, width, navy=(0, 0, 128)):
+        """The top-left corner of the topmost row of exactly `width` navy pixels: the first
+        row of a window's client area that nothing covers; None when no row is one."""
+        run = bytes(navy) * width
+        for y in range(len(self.data) // (self.width * 3)):
+            row = self.data[y * self.width * 3:(y + 1) * self.width * 3]
+            at = row.find(run)
+            while at >= 0:
+                x = at // 3
+                if at % 3 == 0 and self.pixel_in(row, x - 1) != navy and \
+                        self.pixel_in(row, x + width) != navy:
+                    return x, y
+                at = row.find(run, at + 1)
+        return None
+
+    @staticmethod
+    def pixel_in(row, x):
+        return tuple(row[x * 3:x * 3 + 3]) if 0 <= x < len(row) // 3 else None
+
     def region(self, extents):
         x, y, w, h = extents
         return b"".join(self.data[((y + row) * self.width + x) * 3:
@@ -147,6 +166,19 @@ class Session:
         # A busy shared machine must not turn a slow answer into a failure; waits are bounded
         # by the cases' own deadlines.
         Atspi.set_timeout(10000, 15000)
+
+    def start_weston(self):
+        """Weston inside the X server, filling the screen, with the game as its Wayland client:
+        X input reaches the game through weston, and X screenshots show weston's output."""
+        runtime = self.scratch / "runtime"
+        runtime.mkdir(mode=0o700)
+        self.env.update(XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="wayland")
+        self.spawn(["weston", "--backend=x11-backend.so", "--socket=wayland-velmora",
+                    "--width=%d" % SCREEN_SIZE[0], "--height=%d" % SCREEN_SIZE[1],
+                    "--idle-time=0"], stdout=subprocess.DEVNULL,
+                   stderr=(self.out_dir / "weston.log").open("ab"))
+        wait_for(lambda: (runtime / "wayland-velmora").exists(), 20, "weston's socket")
+        self.env["WAYLAND_DISPLAY"] = "wayland-velmora"
 
     # -- X input and screenshots --
 
