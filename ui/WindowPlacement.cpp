@@ -2,8 +2,8 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QMargins>
 #include <QObject>
+#include <QPoint>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
@@ -21,20 +21,13 @@ bool OnWayland() {
   return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
-QMargins FrameOf(const QWidget& window) {
-  const QRect outer = window.frameGeometry();
-  const QRect inner = window.geometry();
-  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-          outer.bottom() - inner.bottom()};
-}
-
 class Placement final : public QObject {
  public:
   Placement(QWidget& window, Centring centring)
       : QObject(&window), window_(window), centring_(centring) {
     window.installEventFilter(this);
-    frameWatch_.setInterval(kFrameLookMilliseconds);
-    connect(&frameWatch_, &QTimer::timeout, this, &Placement::FollowFrame);
+    settleWatch_.setInterval(kSettleLookMilliseconds);
+    connect(&settleWatch_, &QTimer::timeout, this, &Placement::Settle);
   }
 
  protected:
@@ -47,15 +40,17 @@ class Placement final : public QObject {
     switch (event->type()) {
       case QEvent::Show:
         WatchStates();
-        framed_ = FrameOf(window_);
         Centre();
-        // The window manager frames the window after it is mapped, and says so with no event
-        // of Qt's: look for the frame a few times while the window settles.
-        frameLooks_ = kFrameLooks;
-        frameWatch_.start();
+        // The window manager frames the window after it is mapped, and may place it before or
+        // after the move asked for: until the window settles, it goes back to the centre, with
+        // its frame counted as soon as Qt learns of it. Later moves are the player's.
+        if (centring_ == Centring::OnScreen && !OnWayland()) {
+          settleLooks_ = kSettleLooks;
+          settleWatch_.start();
+        }
         break;
       case QEvent::Move:
-        FollowFrame();
+        Settle();
         break;
       default:
         break;
@@ -64,12 +59,19 @@ class Placement final : public QObject {
   }
 
  private:
-  // Centred again when the frame the window manager put around the window is new.
-  void FollowFrame() {
-    if (--frameLooks_ <= 0) frameWatch_.stop();
-    if (!window_.isVisible() || FrameOf(window_) == framed_) return;
-    framed_ = FrameOf(window_);
-    Centre();
+  void Settle() {
+    if (settleLooks_ <= 0) return;
+    if (--settleLooks_ == 0) settleWatch_.stop();
+    if (!window_.isVisible()) return;
+    if (window_.frameGeometry().topLeft() != CentredOnScreen(window_)) {
+      Centre();
+    } else if (window_.frameGeometry() == window_.geometry() &&
+               settleLooks_ % kNudgeEvery == kNudgeEvery - 1) {
+      // No frame known: Qt reads the frame only when the server reports a change, and the
+      // window manager's report may have come before its frame was there. A pixel's move asks
+      // for a fresh report; the next look puts the window back, with its frame if it has one.
+      window_.move(window_.pos() + QPoint(0, 1));
+    }
   }
 
   void Centre() {
@@ -118,14 +120,14 @@ class Placement final : public QObject {
   }
 
   static constexpr int kGiveBackMilliseconds = 250;
-  static constexpr int kFrameLookMilliseconds = 25;
-  static constexpr int kFrameLooks = 80;  // two seconds
+  static constexpr int kSettleLookMilliseconds = 25;
+  static constexpr int kSettleLooks = 80;  // two seconds, or 80 moves
+  static constexpr int kNudgeEvery = 20;
 
   QWidget& window_;
   const Centring centring_;
-  QMargins framed_;
-  QTimer frameWatch_;
-  int frameLooks_ = 0;
+  QTimer settleWatch_;
+  int settleLooks_ = 0;
   QWindow* watchedHandle_ = nullptr;
   QTimer giveBack_;
   bool yielding_ = false;
