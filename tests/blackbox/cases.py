@@ -5,6 +5,7 @@ Run one case: /usr/bin/python3 cases.py CASE --out DIR (--game EXE | --prefix IN
 
 import os
 import random
+import subprocess
 import sys
 import time
 
@@ -309,11 +310,11 @@ def whole_game(session, folder):
     print(f"the whole game took {time.monotonic() - started:.1f} s")
 
 
-# The game's windows on a Wayland compositor, where Qt draws every title bar itself: each row
-# is the menu command that opens a window, its title, its client width in pixels at 100 %, the
-# button that closes it, and what the case does to it while it is open.
+# The game's windows on each desktop. A row: the menu command that opens a window, its title,
+# its client width in pixels at 100 %, the button that closes it, and what is done to it where
+# Qt draws the title bars itself, on Wayland.
 MAIN_WIDTH = 722
-WAYLAND_WINDOWS = [
+WINDOWS = [
     ("How To Play", "How to Play", 545, "OK", "maximise"),
     ("About Velmora Concentration ...", "About", 493, "OK", "maximise"),
     ("Change Deck ...", "Select Card Back", 515, "Cancel", "click the board"),
@@ -325,70 +326,91 @@ def drawn(session, name, width):
                     f"a client area {width} pixels wide in {name}")
 
 
-def wayland_windows(session, folder):
-    session.start_weston()
-    session.xdotool("mousemove", 0, 1000)
-    program, _ = folder()
-    game = session.launch(program)
-    main = drawn(session, "main", MAIN_WIDTH)
+def centred(session, game, title):
+    """On X11 with a window manager: the frame centred on the screen within 2 pixels."""
+    def off():
+        x, y, w, h = game.frame(title)
+        return max(abs(x + w / 2 - harness.SCREEN_SIZE[0] / 2),
+                   abs(y + h / 2 - harness.SCREEN_SIZE[1] / 2))
+    wait_for(lambda: off() <= 2, 5, f"the frame of {title!r} centred; off by {off()} px")
+
+
+def windows(session, folder, desktop):
+    """Every window on one desktop: "weston", "openbox", or "openbox_200" (at 200 %)."""
+    wayland = desktop == "weston"
+    if wayland:
+        session.start_weston()
+    else:
+        session.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
+        # Ready once it names itself on the root window: a window mapped sooner may stay unseen.
+        from Xlib import display
+        x = display.Display(session.display)
+        wait_for(lambda: x.screen().root.get_full_property(
+            x.intern_atom("_NET_SUPPORTING_WM_CHECK"), 0), 10, "openbox")
+        x.close()
+        session.env["QT_SCALE_FACTOR"] = "2" if desktop.endswith("200") else "1"
+    session.xdotool("mousemove", 0, 1000)  # the pointer out of the screenshots
+    game = session.launch(folder()[0])
+    game.window(APP_NAME, "frame")
+    main = drawn(session, "main", MAIN_WIDTH) if desktop != "openbox_200" else None
+    if desktop == "openbox":
+        centred(session, game, APP_NAME)
     game.press_slot(3)
     face_of(game, 3)
-    for item, title, width, closer, action in WAYLAND_WINDOWS:
+    for item, title, width, closer, action in WINDOWS:
         game.press(game.menu_item(item))
         game.window(title)
         name = title.lower().replace(" ", "-")
-        x, y = drawn(session, name, width)
-        if action == "maximise":
-            # Qt's maximise button: 40 pixels left of the frame's right edge (3 pixels beyond
-            # the client area's), in the middle of the 30 pixel title bar.
-            session.xdotool("mousemove", x + width + 3 - 40, y - 15, "click", "1",
-                            "mousemove", 0, 1000)  # the pointer out of the screenshots
+        if desktop == "openbox":
+            centred(session, game, title)
+        elif not wayland:
+            if title == "About":
+                # The icon's light grey box: 64 logical pixels square, 128 at 200 %.
+                x, y, _, _ = game.frame(title)
+                shot = session.screenshot(name)
+                grey = [(i, j) for i in range(x, x + 300) for j in range(y, y + 300)
+                        if shot.pixel(i, j) == (192, 192, 192)]
+                box = tuple(max(g[k] for g in grey) - min(g[k] for g in grey) + 1 for k in (0, 1))
+                check(box == (128, 128), f"About's icon box is {box} pixels at 200 %")
         else:
-            spots = [(main[0] + dx, main[1] + dy) for dx in (10, MAIN_WIDTH - 10) for dy in (10, 400)]
-            spot = next((p for p in spots if not (x - 3 <= p[0] < x + width + 3 and
-                                                  y - 30 <= p[1] < y + 300)), None)
-            check(spot is not None, f"the chooser at {x},{y} covers the whole board")
-            session.xdotool("mousemove", *spot, "click", "1", "mousemove", 0, 1000)
-        time.sleep(1.5)  # the compositor's answer, and the game's
-        check(game.process.poll() is None, f"{action} on {title!r} ended the game with code "
-              f"{game.process.returncode}")
-        check(drawn(session, f"{name}-after", width) == (x, y),
-              f"{title!r} is not whole, at its own size and place, after: {action}")
+            x, y = drawn(session, name, width)
+            if action == "maximise":  # Qt's button: 40 pixels left of the frame's right edge
+                session.xdotool("mousemove", x + width + 3 - 40, y - 15, "click", "1",
+                                "mousemove", 0, 1000)
+            else:
+                spot = next(p for p in ((main[0] + 10, main[1] + 10), (main[0] + 700, main[1] + 400))
+                            if not (x - 3 <= p[0] < x + width + 3 and y - 30 <= p[1] < y + 300))
+                session.xdotool("mousemove", *spot, "click", "1", "mousemove", 0, 1000)
+            time.sleep(1.5)  # the compositor's answer, and the game's
+            check(game.process.poll() is None, f"{action} on {title!r} ended the game")
+            check(drawn(session, f"{name}-after", width) == (x, y),
+                  f"{title!r} is not whole, at its own size and place, after: {action}")
         game.press(game.button(closer))
         wait_for(lambda: not game.has_window(title), 10, f"{title!r} to close")
     game.press_slot(5)
     face_of(game, 5)
     game.press(game.menu_item("Exit"))
-    code = game.wait_exit(5, "File > Exit")
-    check(code == 0, f"File > Exit ended the game with code {code}")
+    check(game.wait_exit(5, "File > Exit") == 0, "File > Exit ended the game with an error")
 
 
 def wayland_exits(session, folder):
-    """File > Exit and the close box, each many times in a row, with the pointer moving over the
+    """File > Exit and the close box, 50 times in a row each, with the pointer moving over the
     closing window: the game ends with 0 every time and none is left behind."""
     session.start_weston()
-    program, _ = folder()
-    rounds = int(os.environ.get("VELMORA_EXIT_ROUNDS", "50"))
     for way in ("File > Exit", "the close box"):
-        for turn in range(rounds):
-            game = session.launch(program)
+        for turn in range(int(os.environ.get("VELMORA_EXIT_ROUNDS", "50"))):
+            game = session.launch(folder()[0])
             x, y = drawn(session, "exit", MAIN_WIDTH)
             shot = session.screenshot("exit")
-            # The frame's top: the first row above the client area that is not a neutral grey
-            # of the title and menu bars but weston's tinted background.
+            # The frame's top: the first row above that is weston's tinted ground, not grey.
             top = next(t for t in range(y - 1, 0, -1) if len(set(shot.pixel(x + 300, t))) > 1)
-            if way == "the close box":
-                # Qt's close box: 17 pixels left of the frame's right edge, mid title bar.
-                # Pressed and released as a hand would: Qt's title bar acts on the release of a
-                # press it saw on the same button.
-                session.xdotool("mousemove", x + MAIN_WIDTH + 3 - 17, top + 1 + 15, "sleep", 0.2,
+            if way == "the close box":  # Qt's: 17 pixels left of the frame's right edge
+                session.xdotool("mousemove", x + MAIN_WIDTH + 3 - 17, top + 16, "sleep", 0.2,
                                 "mousedown", 1, "sleep", 0.1, "mouseup", 1)
             else:
                 game.press(game.menu_item("Exit"))
-            # Back and forth over the closing window until the game is gone.
             mover = session.spawn(["sh", "-c", "while :; do xdotool mousemove %d %d sleep 0.02 "
-                                   "mousemove %d %d sleep 0.02; done" % (x + 50, y + 50, x + 600,
-                                                                        y + 300)])
+                                   "mousemove %d %d sleep 0.02; done" % (x, y, x + 600, y + 300)])
             code = game.wait_exit(10, f"{way}, time {turn + 1}")
             harness.stop(mover)
             check(code == 0, f"{way} ended the game with code {code}, time {turn + 1}")
@@ -396,8 +418,10 @@ def wayland_exits(session, folder):
 
 CASES = {f.__name__: f for f in (startup, missing_settings, miss_then_computer, deal_notice,
                                  chosen_back, player_back, practice_clock, exit_in_pause,
-                                 close_box_in_pause, careless_play, whole_game, wayland_windows,
-                                 wayland_exits)}
+                                 close_box_in_pause, careless_play, whole_game, wayland_exits)}
+
+for desktop in ("weston", "openbox", "openbox_200"):
+    CASES["windows_on_" + desktop] = lambda session, folder, d=desktop: windows(session, folder, d)
 
 if __name__ == "__main__":
     harness.main(CASES)

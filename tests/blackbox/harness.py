@@ -173,7 +173,12 @@ class Session:
         runtime = self.scratch / "runtime"
         runtime.mkdir(mode=0o700)
         self.env.update(XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="wayland")
+        # No animations: a closing window that fades would still be on the next screenshot.
+        config = self.scratch / "weston.ini"
+        config.write_text("[shell]\nanimation=none\nclose-animation=none\n"
+                          "startup-animation=none\nfocus-animation=none\n")
         self.spawn(["weston", "--backend=x11-backend.so", "--socket=wayland-velmora",
+                    f"--config={config}",
                     "--width=%d" % SCREEN_SIZE[0], "--height=%d" % SCREEN_SIZE[1],
                     "--idle-time=0"], stdout=subprocess.DEVNULL,
                    stderr=(self.out_dir / "weston.log").open("ab"))
@@ -466,6 +471,22 @@ class Game:
             # A round trip, not a flush: closing the connection straight after writing lets a
             # busy server drop the unread request (seen: the message lost in 17 runs of 24).
             xdisplay.sync()
+        finally:
+            xdisplay.close()
+
+    def frame(self, title):
+        """The window manager's frame around the game's X window of that title: x, y, w, h."""
+        from Xlib import display
+        xdisplay = display.Display(self.session.display)
+        try:
+            root = xdisplay.screen().root
+            window = find_x_window(root, title, self.process.pid,
+                                   xdisplay.intern_atom("_NET_WM_PID"))
+            check(window is not None, f"no X window titled {title!r}")
+            while window.query_tree().parent != root:
+                window = window.query_tree().parent
+            g = window.get_geometry()
+            return g.x, g.y, g.width, g.height
         finally:
             xdisplay.close()
 
