@@ -5,7 +5,6 @@ Run one case: /usr/bin/python3 cases.py CASE --out DIR (--game EXE | --prefix IN
 
 import os
 import random
-import subprocess
 import sys
 import time
 
@@ -310,83 +309,59 @@ def whole_game(session, folder):
     print(f"the whole game took {time.monotonic() - started:.1f} s")
 
 
-# The game's windows on each desktop. A row: the menu command that opens a window, its title,
-# its client width in pixels at 100 %, the button that closes it, and what is done to it where
-# Qt draws the title bars itself, on Wayland.
-MAIN_WIDTH = 722
-WINDOWS = [
-    ("How To Play", "How to Play", 545, "OK", "maximise"),
-    ("About Velmora Concentration ...", "About", 493, "OK", "maximise"),
-    ("Change Deck ...", "Select Card Back", 515, "Cancel", "click the board"),
-]
+# The windows on each desktop, the main window first: a row is the menu command that opens a
+# window, its title, its client width in pixels at 100 %, and the button that closes it.
+WINDOWS = [(None, APP_NAME, 722, None), ("How To Play", "How to Play", 545, "OK"),
+           ("About Velmora Concentration ...", "About", 493, "OK"),
+           ("Change Deck ...", "Select Card Back", 515, "Cancel")]
 
 
 def drawn(session, name, width):
-    return wait_for(lambda: session.screenshot(name).navy_box(width), 10,
-                    f"a client area {width} pixels wide in {name}")
-
-
-def centred(session, game, title):
-    """On X11 with a window manager: the frame centred on the screen within 2 pixels."""
-    def off():
-        x, y, w, h = game.frame(title)
-        return max(abs(x + w / 2 - harness.SCREEN_SIZE[0] / 2),
-                   abs(y + h / 2 - harness.SCREEN_SIZE[1] / 2))
-    wait_for(lambda: off() <= 2, 5, f"the frame of {title!r} centred; off by {off()} px")
+    return wait_for(lambda: session.screenshot(name).navy_box(width), 10, f"{width} navy in {name}")
 
 
 def windows(session, folder, desktop):
-    """Every window on one desktop: "weston", "openbox", or "openbox_200" (at 200 %)."""
-    wayland = desktop == "weston"
-    if wayland:
-        session.start_weston()
-    else:
-        session.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
-        # Ready once it names itself on the root window: a window mapped sooner may stay unseen.
-        from Xlib import display
-        x = display.Display(session.display)
-        wait_for(lambda: x.screen().root.get_full_property(
-            x.intern_atom("_NET_SUPPORTING_WM_CHECK"), 0), 10, "openbox")
-        x.close()
-        session.env["QT_SCALE_FACTOR"] = "2" if desktop.endswith("200") else "1"
+    """On weston, How to Play and About are maximised from Qt's title bar, and the board is
+    clicked under the chooser: each comes back whole, in place. Under openbox each frame is
+    centred within 2 pixels; at 200 %, About's icon box is 128 pixels square."""
+    session.start_weston() if desktop == "weston" else session.start_openbox()
+    session.env["QT_SCALE_FACTOR"] = "2" if desktop == "openbox_200" else "1"
     session.xdotool("mousemove", 0, 1000)  # the pointer out of the screenshots
     game = session.launch(folder()[0])
-    game.window(APP_NAME, "frame")
-    main = drawn(session, "main", MAIN_WIDTH) if desktop != "openbox_200" else None
-    if desktop == "openbox":
-        centred(session, game, APP_NAME)
-    game.press_slot(3)
-    face_of(game, 3)
-    for item, title, width, closer, action in WINDOWS:
-        game.press(game.menu_item(item))
+    for item, title, width, closer in WINDOWS:
+        if item:
+            game.press(game.menu_item(item))
         game.window(title)
-        name = title.lower().replace(" ", "-")
         if desktop == "openbox":
-            centred(session, game, title)
-        elif not wayland:
-            if title == "About":
-                # The icon's light grey box: 64 logical pixels square, 128 at 200 %.
-                x, y, _, _ = game.frame(title)
-                shot = session.screenshot(name)
-                grey = [(i, j) for i in range(x, x + 300) for j in range(y, y + 300)
-                        if shot.pixel(i, j) == (192, 192, 192)]
-                box = tuple(max(g[k] for g in grey) - min(g[k] for g in grey) + 1 for k in (0, 1))
-                check(box == (128, 128), f"About's icon box is {box} pixels at 200 %")
-        else:
-            x, y = drawn(session, name, width)
-            if action == "maximise":  # Qt's button: 40 pixels left of the frame's right edge
-                session.xdotool("mousemove", x + width + 3 - 40, y - 15, "click", "1",
-                                "mousemove", 0, 1000)
-            else:
+            size = harness.SCREEN_SIZE
+            off = lambda: max(abs(a + b / 2 - c / 2) for a, b, c in zip(  # noqa: E731
+                game.frame(title)[:2], game.frame(title)[2:], size))
+            wait_for(lambda: off() <= 2, 5, f"{title!r} centred, not {off()} px off")
+        elif title == "About" and desktop == "openbox_200":
+            x, y, _, _ = game.frame(title)
+            shot = session.screenshot("about")
+            grey = [(i, j) for i in range(x, x + 300) for j in range(y, y + 300)
+                    if shot.pixel(i, j) == (192, 192, 192)]
+            box = tuple(max(g[k] for g in grey) - min(g[k] for g in grey) + 1 for k in (0, 1))
+            check(box == (128, 128), f"About's icon box is {box} pixels at 200 %")
+        elif desktop == "weston":
+            x, y = drawn(session, title, width)
+            if not item:
+                main = x, y
+                game.press_slot(3)
+                face_of(game, 3)
+                continue
+            spot = (x + width - 37, y - 15)  # Qt's maximise button
+            if closer == "Cancel":  # on the board, beside the chooser
                 spot = next(p for p in ((main[0] + 10, main[1] + 10), (main[0] + 700, main[1] + 400))
                             if not (x - 3 <= p[0] < x + width + 3 and y - 30 <= p[1] < y + 300))
-                session.xdotool("mousemove", *spot, "click", "1", "mousemove", 0, 1000)
+            session.xdotool("mousemove", *spot, "click", "1", "mousemove", 0, 1000)
             time.sleep(1.5)  # the compositor's answer, and the game's
-            check(game.process.poll() is None, f"{action} on {title!r} ended the game")
-            check(drawn(session, f"{name}-after", width) == (x, y),
-                  f"{title!r} is not whole, at its own size and place, after: {action}")
-        game.press(game.button(closer))
-        wait_for(lambda: not game.has_window(title), 10, f"{title!r} to close")
+            check(game.process.poll() is None, f"a click on {spot} ended the game")
+            check(drawn(session, title + " after", width) == (x, y), f"{title!r} not whole")
+        if closer:
+            game.press(game.button(closer))
+            wait_for(lambda: not game.has_window(title), 10, f"{title!r} to close")
     game.press_slot(5)
     face_of(game, 5)
     game.press(game.menu_item("Exit"))
@@ -400,12 +375,12 @@ def wayland_exits(session, folder):
     for way in ("File > Exit", "the close box"):
         for turn in range(int(os.environ.get("VELMORA_EXIT_ROUNDS", "50"))):
             game = session.launch(folder()[0])
-            x, y = drawn(session, "exit", MAIN_WIDTH)
+            x, y = drawn(session, "exit", WINDOWS[0][2])
             shot = session.screenshot("exit")
             # The frame's top: the first row above that is weston's tinted ground, not grey.
             top = next(t for t in range(y - 1, 0, -1) if len(set(shot.pixel(x + 300, t))) > 1)
-            if way == "the close box":  # Qt's: 17 pixels left of the frame's right edge
-                session.xdotool("mousemove", x + MAIN_WIDTH + 3 - 17, top + 16, "sleep", 0.2,
+            if way == "the close box":  # Qt's, 17 pixels left of the frame's right edge
+                session.xdotool("mousemove", x + 722 + 3 - 17, top + 16, "sleep", 0.2,
                                 "mousedown", 1, "sleep", 0.1, "mouseup", 1)
             else:
                 game.press(game.menu_item("Exit"))

@@ -61,24 +61,16 @@ class Shot:
         i = (y * self.width + x) * 3
         return tuple(self.data[i:i + 3])
 
-    def navy_box(self, width, navy=(0, 0, 128)):
-        """The top-left corner of the topmost row of exactly `width` navy pixels: the first
-        row of a window's client area that nothing covers; None when no row is one."""
-        run = bytes(navy) * width
+    def navy_box(self, width):
+        """Top-left of the topmost row of exactly `width` navy pixels: the first row of a
+        window's client area that nothing covers; None if there is none."""
+        navy = re.compile(rb"(?<!\0\0\x80)(?:\0\0\x80){%d}(?!\0\0\x80)" % width)
         for y in range(len(self.data) // (self.width * 3)):
             row = self.data[y * self.width * 3:(y + 1) * self.width * 3]
-            at = row.find(run)
-            while at >= 0:
-                x = at // 3
-                if at % 3 == 0 and self.pixel_in(row, x - 1) != navy and \
-                        self.pixel_in(row, x + width) != navy:
-                    return x, y
-                at = row.find(run, at + 1)
+            for m in navy.finditer(row):
+                if m.start() % 3 == 0:
+                    return m.start() // 3, y
         return None
-
-    @staticmethod
-    def pixel_in(row, x):
-        return tuple(row[x * 3:x * 3 + 3]) if 0 <= x < len(row) // 3 else None
 
     def region(self, extents):
         x, y, w, h = extents
@@ -175,15 +167,23 @@ class Session:
         self.env.update(XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="wayland")
         # No animations: a closing window that fades would still be on the next screenshot.
         config = self.scratch / "weston.ini"
-        config.write_text("[shell]\nanimation=none\nclose-animation=none\n"
-                          "startup-animation=none\nfocus-animation=none\n")
+        config.write_text("[shell]\n" + "".join(f"{k}animation=none\n"
+                                                 for k in ("", "close-", "startup-", "focus-")))
         self.spawn(["weston", "--backend=x11-backend.so", "--socket=wayland-velmora",
-                    f"--config={config}",
-                    "--width=%d" % SCREEN_SIZE[0], "--height=%d" % SCREEN_SIZE[1],
-                    "--idle-time=0"], stdout=subprocess.DEVNULL,
+                    f"--config={config}", "--width=%d" % SCREEN_SIZE[0],
+                    "--height=%d" % SCREEN_SIZE[1], "--idle-time=0"], stdout=subprocess.DEVNULL,
                    stderr=(self.out_dir / "weston.log").open("ab"))
         wait_for(lambda: (runtime / "wayland-velmora").exists(), 20, "weston's socket")
         self.env["WAYLAND_DISPLAY"] = "wayland-velmora"
+
+    def start_openbox(self):
+        self.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
+        # Ready once it names itself on the root window: a window mapped sooner may stay unseen.
+        from Xlib import display
+        x = display.Display(self.display)
+        wait_for(lambda: x.screen().root.get_full_property(
+            x.intern_atom("_NET_SUPPORTING_WM_CHECK"), 0), 10, "openbox")
+        x.close()
 
     # -- X input and screenshots --
 
@@ -478,17 +478,14 @@ class Game:
         """The window manager's frame around the game's X window of that title: x, y, w, h."""
         from Xlib import display
         xdisplay = display.Display(self.session.display)
-        try:
-            root = xdisplay.screen().root
-            window = find_x_window(root, title, self.process.pid,
-                                   xdisplay.intern_atom("_NET_WM_PID"))
-            check(window is not None, f"no X window titled {title!r}")
-            while window.query_tree().parent != root:
-                window = window.query_tree().parent
-            g = window.get_geometry()
-            return g.x, g.y, g.width, g.height
-        finally:
-            xdisplay.close()
+        root = xdisplay.screen().root
+        window = find_x_window(root, title, self.process.pid, xdisplay.intern_atom("_NET_WM_PID"))
+        check(window is not None, f"no X window titled {title!r}")
+        while window.query_tree().parent != root:
+            window = window.query_tree().parent
+        g = window.get_geometry()
+        xdisplay.close()
+        return g.x, g.y, g.width, g.height
 
     def wait_exit(self, timeout, after):
         try:
