@@ -101,7 +101,7 @@ class Placement final : public QObject {
   void StateReported(const QWindow& handle) {
     const bool foreign = handle.windowStates() & kForeignStates;
     if (!OnWayland()) {
-      if (foreign) watchedHandle_->setWindowStates(Qt::WindowNoState);
+      if (foreign) watchedHandle_->setWindowStates(handle.windowStates() & ~kForeignStates);
     } else if (foreign) {
       Yield();
       giveBack_.start();
