@@ -2,7 +2,7 @@
 # Installs what is missing, builds the optimised game, the floor program and the benchmarks in
 # build-bench/, and measures everything in one go: the engine's speed and the computer's
 # strength headless, then the real window's start-up, memory, CPU and timing on its own Xvfb
-# display. Prints one table and writes it, with the strength table, to
+# display, and its start-up as a native client of a headless weston. Prints one table and writes it, with the strength table, to
 # build-bench/bench-results.md.
 #
 # VELMORA_BENCH_RUNS: start-ups of the game and of the floor each, alternating (default 9).
@@ -71,6 +71,8 @@ echo "  peak memory ..."
 probe memory 7 "$game" "Velmora Concentration" "$floor" "Velmora Floor" >>"$figures"
 echo "  idle, a turn of the computer's, clicks and pauses (about a minute) ..."
 probe play "$game" "Velmora Concentration" >>"$figures"
+echo "  start-up on Wayland, a headless weston, $runs runs each ..."
+/usr/bin/python3 bench/wayland_startup.py "$runs" "$game" "$floor" >>"$figures"
 
 bash bench/table.sh "$figures" "$out/strength.md" | tee "$out/bench-results.md"
 echo

@@ -11,16 +11,18 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-l
 TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
 # The black-box cases in tests/blackbox/: a virtual X server, real clicks and keys, screenshots,
 # a D-Bus session with the accessibility bus, and Debian's Python with the AT-SPI and X client
-# modules, through which they read the game's windows and press its close box; and a screen
-# reader, Orca under openbox, speaking through speech-dispatcher to libao's silent driver.
+# modules, through which they read the game's windows and press its close box; weston with Qt's
+# Wayland plugin and openbox, the desktops the windows are tried on; and a screen reader, Orca
+# under openbox, speaking through speech-dispatcher to libao's silent driver.
 BLACKBOX_PACKAGES=(xvfb xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi python3-xlib
-  openbox orca speech-dispatcher speech-dispatcher-espeak-ng libao4)
+  weston qt6-wayland openbox orca speech-dispatcher speech-dispatcher-espeak-ng libao4)
 # To build bench/: Google Benchmark, and Xlib with the DAMAGE and XTEST extensions for the
 # X probe. The test command builds bench/ too, so that it keeps compiling without warnings.
 BENCH_BUILD_PACKAGES=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev)
-# To run the bench: an X server without a screen, /usr/bin/time for the peak memory, and
-# dbus-run-session, so the programs find a session bus as they would on a desktop.
-BENCH_RUN_PACKAGES=(xvfb time dbus-daemon)
+# To run the bench: an X server without a screen, /usr/bin/time for the peak memory,
+# dbus-run-session, so the programs find a session bus as they would on a desktop, and weston
+# with Qt's Wayland plugin for the start-up on Wayland.
+BENCH_RUN_PACKAGES=(xvfb time dbus-daemon weston qt6-wayland)
 # Only for the fuzz targets in tests/fuzz/: clang with libFuzzer and the sanitizer runtimes, and
 # llvm-symbolizer (in llvm-14) so that a crash report names files and lines.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)

@@ -45,7 +45,9 @@ AboutBox::AboutBox(CardPictures& pictures, QWidget* parent)
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
   icon->setPixmap(pictures.Icon());
-  icon->setGeometry(QRect(TwipRect(120, 120, 0, 0).topLeft(), pictures.Icon().size()));
+  // Sized in logical pixels: on a scaled screen the icon's pixmap holds more device pixels.
+  icon->setGeometry(
+      QRect(TwipRect(120, 120, 0, 0).topLeft(), pictures.Icon().deviceIndependentSize().toSize()));
   icon->setAutoFillBackground(true);
   SetBackground(icon, kIconGround);
 

@@ -26,6 +26,7 @@
 #include "ui/ShuffleNotice.h"
 #include "ui/SpokenWidgets.h"
 #include "ui/WindowEvents.h"
+#include "ui/WindowPlacement.h"
 
 namespace velmora::ui {
 
@@ -68,6 +69,7 @@ MainWindow::MainWindow(QtEventPump& pump, CardPictures& pictures)
           [this] { Deliver([this] { events_->Timer1_Timer(); }); });
 
   setFixedSize(sizeHint());
+  KeepPlaced(*this, Centring::OnScreen);
 }
 
 MainWindow::~MainWindow() = default;
@@ -271,9 +273,7 @@ void MainWindow::SpeakSoon() {
 }
 
 void MainWindow::ShowCentred() {
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  move(screen.center() - QPoint(width() / 2, height() / 2));
-  show();
+  show();  // centred by the placement
 }
 
 void MainWindow::SetCaption(Label label, std::string_view text) {
@@ -369,6 +369,7 @@ void MainWindow::ShowMessage(std::string_view prompt, int style, std::string_vie
       break;
   }
   QMessageBox box(icon, ToQString(title), ToQString(prompt), QMessageBox::Ok, this);
+  KeepPlaced(box, Centring::LeftToToolkit);
   box.exec();
 }
 
@@ -393,8 +394,8 @@ void MainWindow::OpenModal(Window window) {
 }
 
 void MainWindow::OpenBacks(BacksEvents& events) {
-  // No owner: the chooser stands on its own, modal to the whole program.
-  BacksWindow chooser(pump_, pictures_, events, nullptr);
+  // Owned by the main window, so that no desktop lets the main window cover it.
+  BacksWindow chooser(pump_, pictures_, events, this);
   chooser.Run();
 }
 

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/WindowPlacement.h"
+
 namespace velmora::ui {
 
 void QtSettingsHost::Beep() {
@@ -13,6 +15,7 @@ void QtSettingsHost::ShowFatalError(std::string_view prompt, std::string_view ti
   QMessageBox box(
       QMessageBox::Critical, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
       QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())), QMessageBox::Ok);
+  KeepPlaced(box, Centring::LeftToToolkit);
   box.exec();
 }
 

@@ -22,16 +22,20 @@ QRect TwipRect(int left, int top, int width, int height) {
   return {r.x, r.y, r.width, r.height};
 }
 
-void CentreOnScreen(QWidget& window) {
+QPoint CentredOnScreen(const QWidget& window) {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
+  if (screen == nullptr) return window.pos();
   const double dpi = LogicalDpi();
   const double twipsPerPixel = kTwipsPerInch / dpi;
   const QRect outer = window.frameGeometry();
   const QRect area = screen->geometry();
   const int left = CentredOrigin(area.width() * twipsPerPixel, outer.width() * twipsPerPixel);
   const int top = CentredOrigin(area.height() * twipsPerPixel, outer.height() * twipsPerPixel);
-  window.move(TwipsToPixels(left, dpi), TwipsToPixels(top, dpi));
+  return {TwipsToPixels(left, dpi), TwipsToPixels(top, dpi)};
+}
+
+void CentreOnScreen(QWidget& window) {
+  window.move(CentredOnScreen(window));
 }
 
 }  // namespace velmora::ui

@@ -13,7 +13,9 @@ double LogicalDpi();
 int TwipsToScreen(int twips);
 QRect TwipRect(int left, int top, int width, int height);
 
-// Centres a shown window on the screen by its outer size, with the game's rounding rule.
+// Where a window's frame goes to be centred on the screen by its outer size, with the game's
+// rounding rule; and the move there.
+QPoint CentredOnScreen(const QWidget& window);
 void CentreOnScreen(QWidget& window);
 
 }  // namespace velmora::ui

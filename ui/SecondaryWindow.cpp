@@ -7,6 +7,7 @@
 #include "ui/Fonts.h"
 #include "ui/Palette.h"
 #include "ui/Screen.h"
+#include "ui/WindowPlacement.h"
 
 namespace velmora::ui {
 
@@ -24,6 +25,7 @@ SecondaryWindow::SecondaryWindow(const char* name, const QString& title, int cli
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);
   setFixedSize(TwipsToScreen(clientWidth), TwipsToScreen(clientHeight));
+  KeepPlaced(*this, Centring::OnScreen);
   setAutoFillBackground(true);
   SetBackground(this, kNavy);
 }
@@ -38,8 +40,7 @@ QPushButton* SecondaryWindow::AddButton(const char* name, const QString& caption
 }
 
 void SecondaryWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  CentreOnScreen(*this);
+  QDialog::showEvent(event);  // centred by the placement, which sees the show first
 }
 
 void SecondaryWindow::keyPressEvent(QKeyEvent* event) {

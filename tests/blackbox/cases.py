@@ -377,9 +377,95 @@ def by_ear(session, folder):
     check(game.wait_exit(5, "Alt+F, X") == 0, "Alt+F, X did not end the game with code 0")
 
 
+# The windows on each desktop, the main window first: a row is the menu command that opens a
+# window, its title, its client width in pixels at 100 %, and the button that closes it.
+WINDOWS = [(None, APP_NAME, 722, None), ("How To Play", "How to Play", 545, "OK"),
+           ("About Velmora Concentration ...", "About", 493, "OK"),
+           ("Change Deck ...", "Select Card Back", 515, "Cancel")]
+
+
+def drawn(session, name, width):
+    return wait_for(lambda: session.screenshot(name).navy_box(width), 10, f"{width} navy in {name}")
+
+
+def windows(session, folder, desktop):
+    """On weston, How to Play and About are maximised from Qt's title bar, and the board is
+    clicked under the chooser: each comes back whole, in place. Under openbox each frame is
+    centred within 2 pixels; at 200 %, About's icon box is 128 pixels square."""
+    session.start_weston() if desktop == "weston" else session.start_openbox()
+    session.env["QT_SCALE_FACTOR"] = "2" if desktop == "openbox_200" else "1"
+    session.xdotool("mousemove", 0, 1000)  # the pointer out of the screenshots
+    game = session.launch(folder()[0])
+    for item, title, width, closer in WINDOWS:
+        if item:
+            game.press(game.menu_item(item))
+        game.window(title)
+        if desktop == "openbox":
+            size = harness.SCREEN_SIZE
+            off = lambda: max(abs(a + b / 2 - c / 2) for a, b, c in zip(  # noqa: E731
+                game.frame(title)[:2], game.frame(title)[2:], size))
+            wait_for(lambda: off() <= 2, 5, f"{title!r} centred, not {off()} px off")
+        elif title == "About" and desktop == "openbox_200":
+            x, y, _, _ = game.frame(title)
+            shot = session.screenshot("about")
+            grey = [(i, j) for i in range(x, x + 300) for j in range(y, y + 300)
+                    if shot.pixel(i, j) == (192, 192, 192)]
+            box = tuple(max(g[k] for g in grey) - min(g[k] for g in grey) + 1 for k in (0, 1))
+            check(box == (128, 128), f"About's icon box is {box} pixels at 200 %")
+        elif desktop == "weston":
+            x, y = drawn(session, title, width)
+            if not item:
+                main = x, y
+                game.press_slot(3)
+                face_of(game, 3)
+                continue
+            spot = (x + width - 37, y - 15)  # Qt's maximise button
+            if closer == "Cancel":  # on the board, beside the chooser
+                spot = next(p for p in ((main[0] + 10, main[1] + 10), (main[0] + 700, main[1] + 400))
+                            if not (x - 3 <= p[0] < x + width + 3 and y - 30 <= p[1] < y + 300))
+            session.xdotool("mousemove", *spot, "click", "1", "mousemove", 0, 1000)
+            time.sleep(1.5)  # the compositor's answer, and the game's
+            check(game.process.poll() is None, f"a click on {spot} ended the game")
+            check(drawn(session, title + " after", width) == (x, y), f"{title!r} not whole")
+        if closer:
+            game.press(game.button(closer))
+            wait_for(lambda: not game.has_window(title), 10, f"{title!r} to close")
+    game.press_slot(5)
+    face_of(game, 5)
+    game.press(game.menu_item("Exit"))
+    check(game.wait_exit(5, "File > Exit") == 0, "File > Exit ended the game with an error")
+
+
+def wayland_exits(session, folder):
+    """File > Exit and the close box, 50 times in a row each, with the pointer moving over the
+    closing window: the game ends with 0 every time and none is left behind."""
+    session.start_weston()
+    for way in ("File > Exit", "the close box"):
+        for turn in range(int(os.environ.get("VELMORA_EXIT_ROUNDS", "50"))):
+            game = session.launch(folder()[0])
+            x, y = drawn(session, "exit", WINDOWS[0][2])
+            shot = session.screenshot("exit")
+            # The frame's top: the first row above that is weston's tinted ground, not grey.
+            top = next(t for t in range(y - 1, 0, -1) if len(set(shot.pixel(x + 300, t))) > 1)
+            if way == "the close box":  # Qt's, 17 pixels left of the frame's right edge
+                session.xdotool("mousemove", x + 722 + 3 - 17, top + 16, "sleep", 0.2,
+                                "mousedown", 1, "sleep", 0.1, "mouseup", 1)
+            else:
+                game.press(game.menu_item("Exit"))
+            mover = session.spawn(["sh", "-c", "while :; do xdotool mousemove %d %d sleep 0.02 "
+                                   "mousemove %d %d sleep 0.02; done" % (x, y, x + 600, y + 300)])
+            code = game.wait_exit(10, f"{way}, time {turn + 1}")
+            harness.stop(mover)
+            check(code == 0, f"{way} ended the game with code {code}, time {turn + 1}")
+
+
 CASES = {f.__name__: f for f in (startup, missing_settings, miss_then_computer, deal_notice,
                                  chosen_back, player_back, practice_clock, exit_in_pause,
-                                 close_box_in_pause, careless_play, whole_game, by_ear)}
+                                 close_box_in_pause, careless_play, whole_game, by_ear,
+                                 wayland_exits)}
+
+for desktop in ("weston", "openbox", "openbox_200"):
+    CASES["windows_on_" + desktop] = lambda session, folder, d=desktop: windows(session, folder, d)
 
 if __name__ == "__main__":
     harness.main(CASES)

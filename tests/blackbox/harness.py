@@ -62,6 +62,17 @@ class Shot:
         i = (y * self.width + x) * 3
         return tuple(self.data[i:i + 3])
 
+    def navy_box(self, width):
+        """Top-left of the topmost row of exactly `width` navy pixels: the first row of a
+        window's client area that nothing covers; None if there is none."""
+        navy = re.compile(rb"(?<!\0\0\x80)(?:\0\0\x80){%d}(?!\0\0\x80)" % width)
+        for y in range(len(self.data) // (self.width * 3)):
+            row = self.data[y * self.width * 3:(y + 1) * self.width * 3]
+            for m in navy.finditer(row):
+                if m.start() % 3 == 0:
+                    return m.start() // 3, y
+        return None
+
     def region(self, extents):
         x, y, w, h = extents
         return b"".join(self.data[((y + row) * self.width + x) * 3:
@@ -148,6 +159,32 @@ class Session:
         # A busy shared machine must not turn a slow answer into a failure; waits are bounded
         # by the cases' own deadlines.
         Atspi.set_timeout(10000, 15000)
+
+    def start_weston(self):
+        """Weston inside the X server, filling the screen, with the game as its Wayland client:
+        X input reaches the game through weston, and X screenshots show weston's output."""
+        runtime = self.scratch / "runtime"
+        runtime.mkdir(mode=0o700)
+        self.env.update(XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="wayland")
+        # No animations: a closing window that fades would still be on the next screenshot.
+        config = self.scratch / "weston.ini"
+        config.write_text("[shell]\n" + "".join(f"{k}animation=none\n"
+                                                 for k in ("", "close-", "startup-", "focus-")))
+        self.spawn(["weston", "--backend=x11-backend.so", "--socket=wayland-velmora",
+                    f"--config={config}", "--width=%d" % SCREEN_SIZE[0],
+                    "--height=%d" % SCREEN_SIZE[1], "--idle-time=0"], stdout=subprocess.DEVNULL,
+                   stderr=(self.out_dir / "weston.log").open("ab"))
+        wait_for(lambda: (runtime / "wayland-velmora").exists(), 20, "weston's socket")
+        self.env["WAYLAND_DISPLAY"] = "wayland-velmora"
+
+    def start_openbox(self):
+        self.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
+        # Ready once it names itself on the root window: a window mapped sooner may stay unseen.
+        from Xlib import display
+        x = display.Display(self.display)
+        wait_for(lambda: x.screen().root.get_full_property(
+            x.intern_atom("_NET_SUPPORTING_WM_CHECK"), 0), 10, "openbox")
+        x.close()
 
     # -- X input and screenshots --
 
@@ -444,6 +481,19 @@ class Game:
             xdisplay.sync()
         finally:
             xdisplay.close()
+
+    def frame(self, title):
+        """The window manager's frame around the game's X window of that title: x, y, w, h."""
+        from Xlib import display
+        xdisplay = display.Display(self.session.display)
+        root = xdisplay.screen().root
+        window = find_x_window(root, title, self.process.pid, xdisplay.intern_atom("_NET_WM_PID"))
+        check(window is not None, f"no X window titled {title!r}")
+        while window.query_tree().parent != root:
+            window = window.query_tree().parent
+        g = window.get_geometry()
+        xdisplay.close()
+        return g.x, g.y, g.width, g.height
 
     def wait_exit(self, timeout, after):
         try:

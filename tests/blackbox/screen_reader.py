@@ -8,7 +8,6 @@ goes to a terminal, which Python writes line by line; to a file it would come in
 import os
 import pty
 import re
-import subprocess
 import threading
 import tty
 
@@ -32,8 +31,7 @@ class ScreenReader:
         session.env.update(HOME=str(home), XDG_RUNTIME_DIR=str(runtime),
                            XDG_CONFIG_HOME=str(home / ".config"))
         log_dir = session.out_dir
-        session.spawn(["openbox"], stdout=subprocess.DEVNULL,
-                      stderr=(log_dir / "openbox.log").open("ab"))
+        session.start_openbox()
         self.log = log_dir / "orca.log"
         terminal, orca_side = pty.openpty()
         tty.setraw(orca_side)
