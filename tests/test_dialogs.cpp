@@ -193,7 +193,6 @@ TEST_F(DialogTest, EverySecondaryWindowStandsAtItsTwipPositions) {
       EXPECT_EQ(widget->geometry(), geometry) << name;
     }
   }
-  EXPECT_EQ(chooser.parentWidget(), nullptr) << "the chooser has no owner";
   for (int i = 1; i <= BacksWindow::kBackCount; ++i) {
     const QImage shown = chooser.Back(i)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown, pictures.Back(i).toImage().convertToFormat(QImage::Format_RGB32))
