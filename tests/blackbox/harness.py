@@ -450,15 +450,43 @@ def read_back(ini):
     return parser.get("Deck", "Back", fallback=None)
 
 
-def become_player(out_dir):
-    """Runs this case again as nobody, in a folder of its own for the screenshots."""
+def become_player(args):
+    """Runs this case again as nobody and exits with its code.
+
+    nobody may read nothing of the clone (under /root, say), and the clone's permissions stay as
+    they are: the scripts and the game are copied to a scratch folder that nobody can read, and
+    the screenshots are copied back to --out from there.
+    """
     import pwd
     player = pwd.getpwnam("nobody")
-    shutil.rmtree(out_dir, ignore_errors=True)
-    Path(out_dir).mkdir(parents=True)
-    os.chown(out_dir, player.pw_uid, player.pw_gid)
-    os.execvp("setpriv", ["setpriv", f"--reuid={player.pw_uid}", f"--regid={player.pw_gid}",
-                          "--clear-groups", sys.executable, *sys.argv])
+    here = Path(__file__).resolve().parent
+    scratch = Path(tempfile.mkdtemp(prefix="velmora-player-"))
+    try:
+        for name in ("cases.py", "harness.py"):
+            shutil.copy2(here / name, scratch / name)
+        if args.prefix is not None:
+            shutil.copytree(args.prefix, scratch / "game", symlinks=True)
+        else:
+            (scratch / "game").mkdir()
+            for source in (Path(args.game), Path(args.game).parent / "velmora.ini"):
+                if source.exists():
+                    shutil.copy2(source, scratch / "game" / source.name)
+        where = ["--prefix", str(scratch / "game")] if args.prefix is not None else \
+            ["--game", str(scratch / "game" / Path(args.game).name)]
+        out = scratch / "out"
+        out.mkdir()
+        os.chown(out, player.pw_uid, player.pw_gid)
+        # Whatever the umask made of the copies, nobody reads them all and writes none.
+        subprocess.run(["chmod", "-R", "a+rX", str(scratch)], check=True)
+        code = subprocess.call(
+            ["setpriv", f"--reuid={player.pw_uid}", f"--regid={player.pw_gid}", "--clear-groups",
+             sys.executable, str(scratch / Path(sys.argv[0]).name), args.case, "--out", str(out),
+             *where], cwd=scratch)
+        shutil.rmtree(args.out, ignore_errors=True)
+        shutil.copytree(out, args.out)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    sys.exit(code)
 
 
 def main(cases):
@@ -472,7 +500,7 @@ def main(cases):
     where.add_argument("--prefix")
     args = parser.parse_args()
     if getattr(cases[args.case], "as_player", False) and os.geteuid() == 0:
-        become_player(args.out)
+        become_player(args)
     started = time.monotonic()
     with Session(args.out) as session:
         def folder(settings="default"):
