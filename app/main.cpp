@@ -1,4 +1,7 @@
+#include <unistd.h>
+
 #include <QApplication>
+#include <cstdio>
 
 #include "core/Random.h"
 #include "engine/Game.h"
@@ -7,9 +10,13 @@
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtSettingsHost.h"
+#include "ui/StartupPlatform.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+namespace {
+
+// The game from its first window to its end; returns the exit code. Every window and the
+// game's own objects are gone when it returns.
+int Play() {
   QApplication::setApplicationName(QStringLiteral("Velmora Concentration"));
   // Lets the desktop match the window to the installed entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.concentration"));
@@ -31,5 +38,27 @@ int main(int argc, char* argv[]) {
   }
   game.Form_Load();
   window.ShowCentred();
-  return app.exec();
+  return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Chosen before Qt starts, which would abort without a display it can use.
+  const velmora::ui::PlatformChoice choice =
+      velmora::ui::ChoosePlatform(velmora::ui::ReadDisplayEnvironment());
+  if (!choice.failure.empty()) {
+    std::fprintf(stderr, "%s\n", choice.failure.c_str());
+    return 1;
+  }
+  if (!choice.platform.empty()) qputenv("QT_QPA_PLATFORM", choice.platform.c_str());
+
+  QApplication app(argc, argv);
+  const int code = Play();
+  // Nothing is left to write: the settings file is written, and synced, when a back is
+  // confirmed, and the game keeps no other file. So the process ends here without Qt's own
+  // teardown, whose Wayland part (Qt 6.4) can wait forever for its event thread.
+  std::fflush(stdout);
+  std::fflush(stderr);
+  _exit(code);
 }
