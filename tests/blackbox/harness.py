@@ -451,11 +451,11 @@ def read_back(ini):
 
 
 def become_player(args):
-    """Runs this case again as nobody and exits with its code.
+    """Runs this case again as nobody, on the installed game, and exits with its code.
 
-    nobody may read nothing of the clone (under /root, say), and the clone's permissions stay as
-    they are: the scripts and the game are copied to a scratch folder that nobody can read, and
-    the screenshots are copied back to --out from there.
+    The user nobody may be unable to read anything of the clone (under /root, mode 0700), whose
+    permissions stay as they are: the scripts and the game are copied to a scratch folder that
+    the user nobody can read, and the screenshots are copied back to --out from there.
     """
     import pwd
     player = pwd.getpwnam("nobody")
@@ -464,24 +464,16 @@ def become_player(args):
     try:
         for name in ("cases.py", "harness.py"):
             shutil.copy2(here / name, scratch / name)
-        if args.prefix is not None:
-            shutil.copytree(args.prefix, scratch / "game", symlinks=True)
-        else:
-            (scratch / "game").mkdir()
-            for source in (Path(args.game), Path(args.game).parent / "velmora.ini"):
-                if source.exists():
-                    shutil.copy2(source, scratch / "game" / source.name)
-        where = ["--prefix", str(scratch / "game")] if args.prefix is not None else \
-            ["--game", str(scratch / "game" / Path(args.game).name)]
+        shutil.copytree(args.prefix, scratch / "game", symlinks=True)
         out = scratch / "out"
         out.mkdir()
         os.chown(out, player.pw_uid, player.pw_gid)
-        # Whatever the umask made of the copies, nobody reads them all and writes none.
+        # Whatever the umask made of the copies, the player reads them all and writes none.
         subprocess.run(["chmod", "-R", "a+rX", str(scratch)], check=True)
         code = subprocess.call(
             ["setpriv", f"--reuid={player.pw_uid}", f"--regid={player.pw_gid}", "--clear-groups",
              sys.executable, str(scratch / Path(sys.argv[0]).name), args.case, "--out", str(out),
-             *where], cwd=scratch)
+             "--prefix", str(scratch / "game")], cwd=scratch)
         shutil.rmtree(args.out, ignore_errors=True)
         shutil.copytree(out, args.out)
     finally:
@@ -500,6 +492,8 @@ def main(cases):
     where.add_argument("--prefix")
     args = parser.parse_args()
     if getattr(cases[args.case], "as_player", False) and os.geteuid() == 0:
+        if args.prefix is None:
+            parser.error(f"{args.case} plays an installed game: give --prefix")
         become_player(args)
     started = time.monotonic()
     with Session(args.out) as session:
