@@ -1,8 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Makes the Debian package of the built game and fails when it does not depend on Qt Widgets
-# and a sans-serif font, does not recommend Qt's Wayland platform, or holds other files than
-# the README's install table lists.
-# Run as: cmake -DBUILD=<build dir> -DREADME=<README.md> -P check_package.cmake
+# cmake -DBUILD=<build dir> -DREADME=<README.md> -P check_package.cmake packs the built game and
+# fails unless the package depends on Qt Widgets and a sans-serif font, recommends Qt's Wayland
+# platform and holds just the files the README's install table lists.
 set(out "${BUILD}/package-check")
 file(REMOVE_RECURSE "${out}")
 execute_process(COMMAND cpack -G DEB -B "${out}" --config "${BUILD}/CPackConfig.cmake"
@@ -11,42 +10,30 @@ if(failed)
   message(FATAL_ERROR "cpack failed:\n${log}")
 endif()
 file(GLOB deb "${out}/velmora_*.deb")
+execute_process(COMMAND dpkg-deb -f "${deb}" Depends Recommends OUTPUT_VARIABLE fields)
 set(faults "")
-
-set(fields Depends Depends Recommends)
-set(patterns "(^|, )libqt6widgets6( |,|$)" "(^|, )fonts-dejavu-core(,|$)" "^qt6-wayland$")
-foreach(field pattern IN ZIP_LISTS fields patterns)
-  execute_process(COMMAND dpkg-deb -f "${deb}" ${field} OUTPUT_VARIABLE value
-    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  if(NOT value MATCHES "${pattern}")
-    string(APPEND faults "\n  ${field} '${value}' does not match ${pattern}")
+foreach(wanted "Depends: [^\n]*libqt6widgets6" "Depends: [^\n]*fonts-dejavu-core"
+               "Recommends: qt6-wayland\n")
+  if(NOT fields MATCHES "${wanted}")
+    string(APPEND faults "\n  no '${wanted}' in\n${fields}")
   endif()
 endforeach()
 
-# Every path the table names, `*` standing for one folder; the game's row names the link too.
+# The table's paths, `*` standing for the icon's size; the game's row names the link too.
 file(READ "${README}" readme)
 string(REGEX MATCH "\n\\| Path \\| What \\|\n(\\|[^\n]*\n)+" table "${readme}")
 string(REGEX MATCHALL "`[^`]+/[^`]+`" listed "${table}")
-execute_process(COMMAND dpkg-deb -c "${deb}" OUTPUT_VARIABLE contents COMMAND_ERROR_IS_FATAL ANY)
-string(REPLACE "\n" ";" files "${contents}")
-list(FILTER files INCLUDE REGEX "^[^d].* \\./usr/")
-list(TRANSFORM files REPLACE "^.* \\./usr/([^ ]+).*$" "\\1")
-foreach(path IN LISTS listed)
-  string(REPLACE "`" "" path "${path}")
-  string(REPLACE "." "\\." pattern "^${path}$")
-  string(REPLACE "*" "[^/]+" pattern "${pattern}")
-  set(found ${files})
-  list(FILTER found INCLUDE REGEX "${pattern}")
-  list(FILTER files EXCLUDE REGEX "${pattern}")
-  if(NOT found)
-    string(APPEND faults "\n  the README lists ${path}, which the package does not hold")
-  endif()
-endforeach()
-foreach(path IN LISTS files)
-  string(APPEND faults "\n  the package holds ${path}, which the README does not list")
-endforeach()
-
+list(TRANSFORM listed REPLACE "`" "")
+execute_process(COMMAND dpkg-deb -c "${deb}" OUTPUT_VARIABLE contents)
+string(REGEX MATCHALL "\n[^d][^\n]* \\./usr/[^ \n]+" files "\n${contents}")
+list(TRANSFORM files REPLACE ".* \\./usr/" "")
+list(TRANSFORM files REPLACE "^share/icons/hicolor/[^/]+/" "share/icons/hicolor/*/")
+list(REMOVE_DUPLICATES files)
+list(SORT files)
+list(SORT listed)
+if(NOT files STREQUAL listed)
+  string(APPEND faults "\n  the package holds\n    ${files}\n  the README lists\n    ${listed}")
+endif()
 if(faults)
   message(FATAL_ERROR "${deb}:${faults}")
 endif()
-message(STATUS "${deb} holds what the README lists and depends on what the game needs.")
