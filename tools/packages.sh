@@ -1,14 +1,20 @@
 # Debian packages the game needs, and a helper that installs the missing ones.
-# Sourced by play.sh, test.sh, bench.sh and fuzz.sh.
+# Sourced by play.sh, test.sh, package.sh, bench.sh and fuzz.sh.
 
 # Compiler, CMake with make, Qt's headers and tools (moc, rcc), the OpenGL headers Qt's GUI
-# module asks CMake for, and the bold sans-serif built into the game.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
+# module asks CMake for, and the bold sans-serif built into the game. DejaVu for the menus and
+# message boxes: with Liberation alone, fontconfig gives them Liberation Mono for sans-serif.
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
+  fonts-dejavu-core)
 # GoogleTest alone: no test uses GMock, and the widget tests run on Qt's offscreen platform,
 # which comes with Qt's GUI library, so they need no X server. The sanitizer pass needs nothing
 # more: g++ brings gcc's AddressSanitizer and UndefinedBehaviorSanitizer runtimes. The desktop
 # entry and the AppStream data are checked with their own validators.
 TEST_PACKAGES=(libgtest-dev desktop-file-utils appstream)
+# To make the Debian package: CPack's DEB generator asks `file` which files are programs, and
+# dpkg-shlibdeps (in dpkg-dev) which packages hold the libraries they need. The test command
+# makes the package too, to check what it holds.
+PACKAGE_PACKAGES=(file dpkg-dev)
 # The black-box cases in tests/blackbox/: a virtual X server, real clicks and keys, screenshots,
 # a D-Bus session with the accessibility bus, and Debian's Python with the AT-SPI and X client
 # modules, through which they read the game's windows and press its close box; weston with Qt's
@@ -38,7 +44,13 @@ ensure_packages() {
   [[ ${#missing[@]} -eq 0 ]] && return 0
   echo "Installing: ${missing[*]}"
   local sudo=()
-  [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+  if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+      echo "Installing needs root: run this as root, or install sudo" >&2
+      return 1
+    fi
+    sudo=(sudo)
+  fi
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}"

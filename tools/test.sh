@@ -6,8 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${BLACKBOX_PACKAGES[@]}" \
-  "${BENCH_BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" \
+  "${BLACKBOX_PACKAGES[@]}" "${BENCH_BUILD_PACKAGES[@]}"
 
 # The bench programs are built here too, so a warning in them fails the run; they are timings,
 # not tests, and run only from tools/bench.sh.

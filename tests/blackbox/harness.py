@@ -508,15 +508,35 @@ def read_back(ini):
     return parser.get("Deck", "Back", fallback=None)
 
 
-def become_player(out_dir):
-    """Runs this case again as nobody, in a folder of its own for the screenshots."""
+def become_player(args):
+    """Runs this case again as nobody, on the installed game, and exits with its code.
+
+    The user nobody may be unable to read anything of the clone (under /root, mode 0700), whose
+    permissions stay as they are: the scripts and the game are copied to a scratch folder that
+    the user nobody can read, and the screenshots are copied back to --out from there.
+    """
     import pwd
     player = pwd.getpwnam("nobody")
-    shutil.rmtree(out_dir, ignore_errors=True)
-    Path(out_dir).mkdir(parents=True)
-    os.chown(out_dir, player.pw_uid, player.pw_gid)
-    os.execvp("setpriv", ["setpriv", f"--reuid={player.pw_uid}", f"--regid={player.pw_gid}",
-                          "--clear-groups", sys.executable, *sys.argv])
+    here = Path(__file__).resolve().parent
+    scratch = Path(tempfile.mkdtemp(prefix="velmora-player-"))
+    try:
+        for name in ("cases.py", "harness.py"):
+            shutil.copy2(here / name, scratch / name)
+        shutil.copytree(args.prefix, scratch / "game", symlinks=True)
+        out = scratch / "out"
+        out.mkdir()
+        os.chown(out, player.pw_uid, player.pw_gid)
+        # Whatever the umask made of the copies, the player reads them all and writes none.
+        subprocess.run(["chmod", "-R", "a+rX", str(scratch)], check=True)
+        code = subprocess.call(
+            ["setpriv", f"--reuid={player.pw_uid}", f"--regid={player.pw_gid}", "--clear-groups",
+             sys.executable, str(scratch / Path(sys.argv[0]).name), args.case, "--out", str(out),
+             "--prefix", str(scratch / "game")], cwd=scratch)
+        shutil.rmtree(args.out, ignore_errors=True)
+        shutil.copytree(out, args.out)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    sys.exit(code)
 
 
 def main(cases):
@@ -530,7 +550,9 @@ def main(cases):
     where.add_argument("--prefix")
     args = parser.parse_args()
     if getattr(cases[args.case], "as_player", False) and os.geteuid() == 0:
-        become_player(args.out)
+        if args.prefix is None:
+            parser.error(f"{args.case} plays an installed game: give --prefix")
+        become_player(args)
     started = time.monotonic()
     with Session(args.out) as session:
         def folder(settings="default"):
