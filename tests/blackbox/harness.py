@@ -520,8 +520,8 @@ def become_player(args):
     here = Path(__file__).resolve().parent
     scratch = Path(tempfile.mkdtemp(prefix="velmora-player-"))
     try:
-        for name in ("cases.py", "harness.py"):
-            shutil.copy2(here / name, scratch / name)
+        for script in here.glob("*.py"):
+            shutil.copy2(script, scratch / script.name)
         shutil.copytree(args.prefix, scratch / "game", symlinks=True)
         out = scratch / "out"
         out.mkdir()
