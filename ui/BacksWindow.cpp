@@ -9,6 +9,7 @@
 #include <functional>
 #include <utility>
 
+#include "ui/AccessiblePress.h"
 #include "ui/CardPictures.h"
 #include "ui/FocusMark.h"
 #include "ui/Screen.h"
@@ -49,7 +50,7 @@ class BackPicture final : public QWidget {
   }
   bool Chosen() const { return chosen_; }
 
-  void Click() {
+  void Press() {
     if (shown_) clicked_(index_);  // a blank picture cannot be clicked, as a hidden one cannot
   }
 
@@ -63,7 +64,7 @@ class BackPicture final : public QWidget {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click) Click();
+    if (click) Press();
   }
   void keyPressEvent(QKeyEvent* event) override {
     switch (event->key()) {
@@ -72,7 +73,7 @@ class BackPicture final : public QWidget {
       case Qt::Key_Enter:
         // Enter too, as on the board; left to the window it would press whichever button
         // had the focus last. A held key is one press, as a held button is one click.
-        if (!event->isAutoRepeat()) Click();
+        if (!event->isAutoRepeat()) Press();
         return;
       case Qt::Key_Left:
       case Qt::Key_Right:
@@ -151,9 +152,9 @@ int NeighbourBack(int from, int key) {
 
 // A back as assistive tools see it: one of a group of radio buttons, checked and selected
 // while it is the chosen one, whose press action is a click.
-class AccessibleBack final : public QAccessibleWidget {
+class AccessibleBack final : public AccessiblePress<BackPicture> {
  public:
-  explicit AccessibleBack(BackPicture* back) : QAccessibleWidget(back, QAccessible::RadioButton) {}
+  explicit AccessibleBack(BackPicture* back) : AccessiblePress(back, QAccessible::RadioButton) {}
 
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
@@ -163,16 +164,6 @@ class AccessibleBack final : public QAccessibleWidget {
     state.selectable = true;
     state.selected = chosen;
     return state;
-  }
-  QStringList actionNames() const override {
-    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-  }
-  void doAction(const QString& action) override {
-    if (action == pressAction()) {
-      static_cast<BackPicture*>(widget())->Click();
-    } else {
-      QAccessibleWidget::doAction(action);
-    }
   }
 };
 

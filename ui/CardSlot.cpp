@@ -5,32 +5,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/AccessiblePress.h"
 #include "ui/FocusMark.h"
 
 namespace velmora::ui {
 
 namespace {
 
-// A slot as assistive tools see it: a button whose press action is a click.
-class AccessibleCardSlot final : public QAccessibleWidget {
- public:
-  explicit AccessibleCardSlot(CardSlot* slot) : QAccessibleWidget(slot, QAccessible::Button) {}
-
-  QStringList actionNames() const override {
-    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-  }
-  void doAction(const QString& action) override {
-    if (action == pressAction()) {
-      static_cast<CardSlot*>(widget())->Press();
-    } else {
-      QAccessibleWidget::doAction(action);
-    }
-  }
-};
-
 QAccessibleInterface* CardSlotAccessibility(const QString&, QObject* object) {
   auto* slot = qobject_cast<CardSlot*>(object);
-  return slot != nullptr ? new AccessibleCardSlot(slot) : nullptr;
+  // A button whose press is a click.
+  return slot != nullptr ? new AccessiblePress<CardSlot>(slot, QAccessible::Button) : nullptr;
 }
 
 }  // namespace
