@@ -166,7 +166,7 @@ void MainWindow::BuildPanel(QWidget* client) {
   deal_->setObjectName(QStringLiteral("btn_Deal"));
   deal_->setGeometry(TwipRect(9480, 6000, 1212, 372));
   deal_->setFont(GameFont(kSmallFontPoints));
-  deal_->setEnabled(false);  // the window load enables it
+  deal_->setEnabled(false);    // the window load enables it
   new FocusMarkAround(deal_);  // the style's own mark is too faint on navy
   connect(deal_, &QPushButton::clicked, this,
           [this] { Deliver([this] { events_->btn_Deal_Click(); }); });
@@ -303,17 +303,19 @@ void MainWindow::SetTimerEnabled(bool enabled) {
   }
 }
 
-void MainWindow::ShowFace(Int16 slot, Int16 cardNo) {
+QString MainWindow::PutFace(Int16 slot, Int16 cardNo) {
   const QString name = QString::fromStdString(CardName(cardNo));
   Slot(slot)->SetPicture(pictures_.Face(cardNo), name);
-  narrator_.FaceShown(slot, name);
+  return name;
+}
+
+void MainWindow::ShowFace(Int16 slot, Int16 cardNo) {
+  narrator_.FaceShown(slot, PutFace(slot, cardNo));
   SpeakSoon();
 }
 
 void MainWindow::ShowHint(Int16 slot, Int16 cardNo) {
-  const QString name = QString::fromStdString(CardName(cardNo));
-  Slot(slot)->SetPicture(pictures_.Face(cardNo), name);
-  narrator_.HintShown(slot, name);
+  narrator_.HintShown(slot, PutFace(slot, cardNo));
   SpeakSoon();
 }
 

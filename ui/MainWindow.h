@@ -79,6 +79,8 @@ class MainWindow final : public QMainWindow, public MainView {
   void BuildPanel(QWidget* client);
   void BuildMenus();
   void MoveFocus(int from, int key, bool control);
+  // Shows a card's face in its slot; returns the card's name.
+  QString PutFace(Int16 slot, Int16 cardNo);
   // Says what changed once the handler running now lets the window breathe: one utterance
   // for each burst of changes.
   void SpeakSoon();

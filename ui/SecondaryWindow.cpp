@@ -39,10 +39,6 @@ QPushButton* SecondaryWindow::AddButton(const char* name, const QString& caption
   return button;
 }
 
-void SecondaryWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);  // centred by the placement, which sees the show first
-}
-
 void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
   if (ignoreEscape_ && event->matches(QKeySequence::Cancel)) {
     event->accept();

@@ -24,7 +24,6 @@ class SecondaryWindow : public QDialog {
   // For a window without a cancel button: Esc then does nothing instead of closing it.
   void IgnoreEscape() { ignoreEscape_ = true; }
 
-  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
