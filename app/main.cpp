@@ -7,6 +7,7 @@
 #include "engine/Game.h"
 #include "ui/CardPictures.h"
 #include "ui/Fonts.h"
+#include "ui/Language.h"
 #include "ui/MainWindow.h"
 #include "ui/QtEventPump.h"
 #include "ui/QtSettingsHost.h"
@@ -21,6 +22,7 @@ int Play() {
   // Lets the desktop match the window to the installed entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.concentration"));
   velmora::ui::LoadBuiltInFonts();
+  velmora::ui::UseDesktopLanguage();
 
   velmora::ui::CardPictures pictures;  // the icon comes after the first paint (MainWindow)
 

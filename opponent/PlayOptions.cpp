@@ -1,5 +1,7 @@
 #include "opponent/PlayOptions.h"
 
+#include "core/Texts.h"
+
 namespace velmora {
 
 namespace {
@@ -12,9 +14,9 @@ struct Level {
 
 // In the order the check marks are set.
 constexpr Level kLevels[] = {
-    {MenuItem::Beginner, 5, "Beginner"},
-    {MenuItem::Intermediate, 10, "Intermediate"},
-    {MenuItem::Advanced, 15, "Advanced"},
+    {MenuItem::Beginner, 5, VELMORA_TEXT("Texts", "Beginner")},
+    {MenuItem::Intermediate, 10, VELMORA_TEXT("Texts", "Intermediate")},
+    {MenuItem::Advanced, 15, VELMORA_TEXT("Texts", "Advanced")},
 };
 
 }  // namespace
@@ -38,7 +40,8 @@ void PlayOptions::SetMode(bool practice) {
   menu_.SetChecked(MenuItem::Computer, !practice);
   state_.ComputerMode = practice ? kFalse : kTrue;
   state_.PracticeMode = practice ? kTrue : kFalse;
-  labels_.SetCaption(Label::GameMode, practice ? "Practice" : "Computer");
+  labels_.SetCaption(Label::GameMode, practice ? VELMORA_TEXT("Texts", "Practice")
+                                               : VELMORA_TEXT("Texts", "Computer"));
   // A deal not yet touched is simply played in the new mode.
   if (state_.GameInProgress != kFalse && state_.MustDeal == kFalse) state_.MustDeal = kTrue;
 }

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "core/NumberText.h"
+#include "core/Texts.h"
 
 namespace velmora {
 namespace fs = std::filesystem;
@@ -144,7 +145,8 @@ void Ini::WriteDeckBack(Int16 back) {
 
 void Ini::FailFatally() {
   host_.Beep();
-  host_.ShowFatalError("A file is missing or corrupted!", "Error - 15");
+  host_.ShowFatalError(VELMORA_TEXT("Texts", "A file is missing or corrupted!"),
+                       VELMORA_TEXT("Texts", "Error - 15"));
   throw ProgramEnd{1};
 }
 

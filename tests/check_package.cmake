@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # cmake -DBUILD=<build dir> -DREADME=<README.md> -P check_package.cmake packs the built game and
 # fails unless the package depends on Qt Widgets and a sans-serif font, recommends Qt's Wayland
-# platform and holds just the files the README's install table lists.
+# platform and Qt's translations, and holds just the files the README's install table lists.
 set(out "${BUILD}/package-check")
 file(REMOVE_RECURSE "${out}")
 execute_process(COMMAND cpack -G DEB -B "${out}" --config "${BUILD}/CPackConfig.cmake"
@@ -13,7 +13,7 @@ file(GLOB deb "${out}/velmora_*.deb")
 execute_process(COMMAND dpkg-deb -f "${deb}" Depends Recommends OUTPUT_VARIABLE fields)
 set(faults "")
 foreach(wanted "Depends: [^\n]*libqt6widgets6" "Depends: [^\n]*fonts-dejavu-core"
-               "Recommends: qt6-wayland\n")
+               "Recommends: [^\n]*qt6-wayland" "Recommends: [^\n]*qt6-translations-l10n")
   if(NOT fields MATCHES "${wanted}")
     string(APPEND faults "\n  no '${wanted}' in\n${fields}")
   endif()

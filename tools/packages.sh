@@ -4,8 +4,10 @@
 # Compiler, CMake with make, Qt's headers and tools (moc, rcc), the OpenGL headers Qt's GUI
 # module asks CMake for, and the bold sans-serif built into the game. DejaVu for the menus and
 # message boxes: with Liberation alone, fontconfig gives them Liberation Mono for sans-serif.
+# Qt Linguist's lupdate and lrelease (qt6-l10n-tools) with their CMake functions (qt6-tools-dev)
+# compile the translations into the game.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
-  fonts-dejavu-core)
+  fonts-dejavu-core qt6-l10n-tools qt6-tools-dev)
 # GoogleTest alone: no test uses GMock, and the widget tests run on Qt's offscreen platform,
 # which comes with Qt's GUI library, so they need no X server. The sanitizer pass needs nothing
 # more: g++ brings gcc's AddressSanitizer and UndefinedBehaviorSanitizer runtimes. The desktop

@@ -1,5 +1,6 @@
 #include "ui/AboutBox.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -37,11 +38,12 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* text, QRect geom
 
 // Owned by the main window, so it has no task-bar button of its own.
 AboutBox::AboutBox(CardPictures& pictures, QWidget* parent)
-    : SecondaryWindow("frm_AboutBox", QStringLiteral("About"), kClientWidth, kClientHeight,
-                      pictures, parent) {
+    : SecondaryWindow("frm_AboutBox", QCoreApplication::translate("AboutBox", "About"),
+                      kClientWidth, kClientHeight, pictures, parent) {
   // Screen readers pass over a label of fewer than three words when they read a window's text:
   // the title line is read in the window's name, as the Help menu gives it.
-  setAccessibleName(QStringLiteral("About %1").arg(QLatin1String(text::kAboutTitle)));
+  setAccessibleName(
+      QCoreApplication::translate("AboutBox", "About %1").arg(QLatin1String(text::kAboutTitle)));
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("picIcon"));
   icon->setPixmap(pictures.Icon());
@@ -54,7 +56,8 @@ AboutBox::AboutBox(CardPictures& pictures, QWidget* parent)
   AddLabel(this, "lblTitle", text::kAboutTitle, TwipRect(1680, 120, 5652, 480), kTitleFontPoints);
   AddLabel(this, "Label1", text::kAboutVersion, TwipRect(5400, 600, 1932, 252), kSmallFontPoints);
 
-  QPushButton* ok = AddButton("cmdOK", QStringLiteral("OK"), 4920, 4440, 1164, 345);
+  QPushButton* ok =
+      AddButton("cmdOK", QCoreApplication::translate("AboutBox", "OK"), 4920, 4440, 1164, 345);
   ok->setDefault(true);  // Enter; Esc cancels the dialog, which closes it all the same
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -119,18 +120,18 @@ constexpr int kBacksInRow = 6;
 // What each picture shows, so that a player who cannot see it can still choose.
 constexpr const char* kBackPictures[BacksWindow::kBackCount + 1] = {
     "",
-    "blue lattice with a V crest",
-    "red and gold rosette",
-    "night sky with a crescent moon",
-    "teal waves",
-    "dark green tartan",
-    "purple paisley",
-    "sunset over mountains",
-    "flowers on green",
-    "black and gold fans",
-    "honeycomb with a bee",
-    "red checks with a blue ribbon",
-    "gold links with a club",
+    QT_TRANSLATE_NOOP("BacksWindow", "blue lattice with a V crest"),
+    QT_TRANSLATE_NOOP("BacksWindow", "red and gold rosette"),
+    QT_TRANSLATE_NOOP("BacksWindow", "night sky with a crescent moon"),
+    QT_TRANSLATE_NOOP("BacksWindow", "teal waves"),
+    QT_TRANSLATE_NOOP("BacksWindow", "dark green tartan"),
+    QT_TRANSLATE_NOOP("BacksWindow", "purple paisley"),
+    QT_TRANSLATE_NOOP("BacksWindow", "sunset over mountains"),
+    QT_TRANSLATE_NOOP("BacksWindow", "flowers on green"),
+    QT_TRANSLATE_NOOP("BacksWindow", "black and gold fans"),
+    QT_TRANSLATE_NOOP("BacksWindow", "honeycomb with a bee"),
+    QT_TRANSLATE_NOOP("BacksWindow", "red checks with a blue ribbon"),
+    QT_TRANSLATE_NOOP("BacksWindow", "gold links with a club"),
 };
 
 // The back an arrow key moves to, as the backs lie in two rows: Left and Right run on across
@@ -207,8 +208,8 @@ void BackPicture::paintEvent(QPaintEvent*) {
 
 BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents& events,
                          QWidget* parent)
-    : SecondaryWindow("frm_Backs", QStringLiteral("Select Card Back"), kClientWidth, kClientHeight,
-                      pictures, parent),
+    : SecondaryWindow("frm_Backs", QCoreApplication::translate("BacksWindow", "Select Card Back"),
+                      kClientWidth, kClientHeight, pictures, parent),
       pump_(pump),
       events_(events) {
   IgnoreEscape();  // neither button is the cancel button
@@ -222,8 +223,9 @@ BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents&
   for (int i = 1; i <= kBackCount; ++i) {
     auto* back = new BackPicture(i, pictures.Back(i), clicked, arrow, this);
     back->setObjectName(QStringLiteral("img_Back_%1").arg(i));
-    back->setAccessibleName(
-        QStringLiteral("Card back %1, %2").arg(i).arg(QLatin1String(kBackPictures[i])));
+    back->setAccessibleName(QCoreApplication::translate("BacksWindow", "Card back %1, %2")
+                                .arg(i)
+                                .arg(QCoreApplication::translate("BacksWindow", kBackPictures[i])));
     const Place place = kBackPlaces[i];
     back->setGeometry(
         QRect(TwipRect(place.left, place.top, 0, 0).topLeft(), CardPictures::BackSize(i)));
@@ -239,8 +241,10 @@ BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents&
             [this, handler] { Deliver([this, handler] { (events_.*handler)(); }); });
     return b;
   };
-  ok_ = button("cmd_Ok", QStringLiteral("OK"), 4320, &BacksEvents::cmd_Ok_Click);
-  cancel_ = button("cmd_Cancel", QStringLiteral("Cancel"), 5760, &BacksEvents::cmd_Cancel_Click);
+  ok_ = button("cmd_Ok", QCoreApplication::translate("BacksWindow", "OK"), 4320,
+               &BacksEvents::cmd_Ok_Click);
+  cancel_ = button("cmd_Cancel", QCoreApplication::translate("BacksWindow", "Cancel"), 5760,
+                   &BacksEvents::cmd_Cancel_Click);
   setTabOrder(ok_, cancel_);
   QWidget* before = cancel_;
   for (int i = 1; i <= kBackCount; ++i) {

@@ -1,6 +1,7 @@
 #include "ui/CardSlot.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,7 +25,7 @@ CardSlot::CardSlot(int index, QWidget* parent) : QWidget(parent), index_(index) 
   static const bool accessible = (QAccessible::installFactory(CardSlotAccessibility), true);
   (void)accessible;
   setFocusPolicy(Qt::TabFocus);  // the window keeps the tab order to Deal and the board
-  Describe(QStringLiteral("empty"));
+  Describe(QCoreApplication::translate("Board", "empty"));
 }
 
 void CardSlot::SetPicture(const QPixmap& picture, const QString& shows) {
@@ -35,12 +36,12 @@ void CardSlot::SetPicture(const QPixmap& picture, const QString& shows) {
 
 void CardSlot::ClearPicture() {
   picture_ = QPixmap();
-  Describe(QStringLiteral("empty"));
+  Describe(QCoreApplication::translate("Board", "empty"));
   update();
 }
 
 void CardSlot::Describe(const QString& shows) {
-  setAccessibleName(QStringLiteral("Card %1, %2").arg(index_).arg(shows));
+  setAccessibleName(QCoreApplication::translate("Board", "Card %1, %2").arg(index_).arg(shows));
 }
 
 void CardSlot::paintEvent(QPaintEvent*) {

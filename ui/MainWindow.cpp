@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -11,7 +12,6 @@
 #include <QScreen>
 #include <optional>
 
-#include "core/CardNames.h"
 #include "ui/AboutBox.h"
 #include "ui/BacksWindow.h"
 #include "ui/BoardKeys.h"
@@ -19,6 +19,7 @@
 #include "ui/CardSlot.h"
 #include "ui/FocusMark.h"
 #include "ui/Fonts.h"
+#include "ui/Language.h"
 #include "ui/Palette.h"
 #include "ui/QtEventPump.h"
 #include "ui/RulesWindow.h"
@@ -38,6 +39,10 @@ constexpr double kClockFontPoints = 10.8;
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Menu(const char* caption) {
+  return QCoreApplication::translate("Menu", caption);
 }
 
 }  // namespace
@@ -105,18 +110,47 @@ void MainWindow::BuildPanel(QWidget* client) {
   const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
   const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
   const LabelLayout layouts[] = {
-      {"Label1_0", "Computer", 7920, 6000, 972, 252, kHighlightText, kWindowFontPoints, left, {}},
+      //: Panel labels: the score rows' names fit 65 pixels, Game Mode and Level of Play 89
+      //: pixels, in a bold 9.6 pt font; Deal is a button 81 pixels wide.
+      {"Label1_0",
+       QT_TRANSLATE_NOOP("Panel", "Computer"),
+       7920,
+       6000,
+       972,
+       252,
+       kHighlightText,
+       kWindowFontPoints,
+       left,
+       {}},
       {"lbl_Pot_0", "0", 8880, 6000, 492, 252, kWhite, kWindowFontPoints, centre,
        Label::PotComputer},
-      {"Label1_1", "Player", 7920, 6240, 972, 252, kHighlightText, kWindowFontPoints, left, {}},
+      {"Label1_1",
+       QT_TRANSLATE_NOOP("Panel", "Player"),
+       7920,
+       6240,
+       972,
+       252,
+       kHighlightText,
+       kWindowFontPoints,
+       left,
+       {}},
       {"lbl_Pot_1", "0", 8880, 6240, 492, 252, kWhite, kWindowFontPoints, centre, Label::PotPlayer},
       {"lbl_Counter", "0", 10440, 6480, 252, 252, kHighlightText, kSmallFontPoints,
        Qt::AlignRight | Qt::AlignTop, Label::Counter},
-      {"Label1_2", "Game Mode", 8040, 6840, 1332, 252, kHighlightText, kWindowFontPoints, left, {}},
+      {"Label1_2",
+       QT_TRANSLATE_NOOP("Panel", "Game Mode"),
+       8040,
+       6840,
+       1332,
+       252,
+       kHighlightText,
+       kWindowFontPoints,
+       left,
+       {}},
       {"lbl_GameMode", "Computer", 8040, 7080, 1092, 252, kWhite, kSmallFontPoints, centre,
        Label::GameMode},
       {"Label1_3",
-       "Level of Play",
+       QT_TRANSLATE_NOOP("Panel", "Level of Play"),
        9480,
        6840,
        1332,
@@ -139,8 +173,10 @@ void MainWindow::BuildPanel(QWidget* client) {
     return role == Label::Match || role == Label::PotComputer || role == Label::PotPlayer;
   };
   for (const LabelLayout& layout : layouts) {
-    auto* label =
-        new QLabel(QString::fromLatin1(layout.caption), inStatusBar(layout.role) ? status : client);
+    // The captions the game changes are its own texts; the others are the panel's.
+    auto* label = new QLabel(layout.role ? Translated("Texts", layout.caption)
+                                         : QCoreApplication::translate("Panel", layout.caption),
+                             inStatusBar(layout.role) ? status : client);
     label->setObjectName(QString::fromLatin1(layout.name));
     label->setGeometry(TwipRect(layout.left, layout.top, layout.width, layout.height));
     label->setFont(GameFont(layout.points));
@@ -162,7 +198,7 @@ void MainWindow::BuildPanel(QWidget* client) {
                      " border: 1px solid black; }"));
   labels_[Label::Clock] = clock;
 
-  deal_ = new QPushButton(QStringLiteral("&Deal"), client);
+  deal_ = new QPushButton(QCoreApplication::translate("Panel", "&Deal"), client);
   deal_->setObjectName(QStringLiteral("btn_Deal"));
   deal_->setGeometry(TwipRect(9480, 6000, 1212, 372));
   deal_->setFont(GameFont(kSmallFontPoints));
@@ -187,51 +223,59 @@ QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 void MainWindow::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  // Each menu's captions carry an access key (&) unique within that menu; the shortcuts are not
+  // part of the captions.
+  //: Menu captions: the letter after & is the access key; keep it unique within its menu. Keep
+  //: "Velmora Concentration" as it is.
+  QMenu* file = menuBar()->addMenu(Menu(QT_TRANSLATE_NOOP("Menu", "&File")));
   file->setObjectName(QStringLiteral("mnu_File"));
-  AddCommand(file, "mnu_NewGame", QStringLiteral("&New Game"), &MainEvents::mnu_NewGame_Click)
+  AddCommand(file, "mnu_NewGame", Menu(QT_TRANSLATE_NOOP("Menu", "&New Game")),
+             &MainEvents::mnu_NewGame_Click)
       ->setShortcut(QKeySequence(Qt::Key_F2));
   file->addSeparator()->setObjectName(QStringLiteral("mnu_HintSep"));
-  AddCommand(file, "mnu_Hint", QStringLiteral("&Hint"), &MainEvents::mnu_Hint_Click)
+  AddCommand(file, "mnu_Hint", Menu(QT_TRANSLATE_NOOP("Menu", "&Hint")),
+             &MainEvents::mnu_Hint_Click)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   file->addSeparator()->setObjectName(QStringLiteral("mnu_ExitSep"));
-  AddCommand(file, "mnu_Exit", QStringLiteral("E&xit"), &MainEvents::mnu_Exit_Click);
+  AddCommand(file, "mnu_Exit", Menu(QT_TRANSLATE_NOOP("Menu", "E&xit")),
+             &MainEvents::mnu_Exit_Click);
 
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  QMenu* options = menuBar()->addMenu(Menu(QT_TRANSLATE_NOOP("Menu", "&Options")));
   options->setObjectName(QStringLiteral("mnu_Options"));
-  QMenu* select = options->addMenu(QStringLiteral("&Select Game"));
+  QMenu* select = options->addMenu(Menu(QT_TRANSLATE_NOOP("Menu", "&Select Game")));
   select->setObjectName(QStringLiteral("mnu_Select"));
   const auto checkable = [this](QMenu* menu, const char* name, const char* caption,
                                 void (MainEvents::*handler)(), MenuItem item, bool checked) {
-    QAction* action = AddCommand(menu, name, QString::fromLatin1(caption), handler);
+    QAction* action = AddCommand(menu, name, Menu(caption), handler);
     action->setCheckable(true);
     action->setChecked(checked);
     checkItems_[item] = action;
     checked_[item] = checked;
     return action;
   };
-  checkable(select, "mnu_Computer", "Computer", &MainEvents::mnu_Computer_Click, MenuItem::Computer,
-            true);
-  checkable(select, "mnu_Practice", "Practice", &MainEvents::mnu_Practice_Click, MenuItem::Practice,
-            false);
+  checkable(select, "mnu_Computer", QT_TRANSLATE_NOOP("Menu", "Computer"),
+            &MainEvents::mnu_Computer_Click, MenuItem::Computer, true);
+  checkable(select, "mnu_Practice", QT_TRANSLATE_NOOP("Menu", "Practice"),
+            &MainEvents::mnu_Practice_Click, MenuItem::Practice, false);
   options->addSeparator()->setObjectName(QStringLiteral("mnu_LevelsSep"));
-  QMenu* levels = options->addMenu(QStringLiteral("&Levels"));
+  QMenu* levels = options->addMenu(Menu(QT_TRANSLATE_NOOP("Menu", "&Levels")));
   levels->setObjectName(QStringLiteral("mnu_Levels"));
-  checkable(levels, "mnu_Beginner", "Beginner", &MainEvents::mnu_Beginner_Click, MenuItem::Beginner,
-            false);
-  checkable(levels, "mnu_Intermediate", "Intermediate", &MainEvents::mnu_Intermediate_Click,
-            MenuItem::Intermediate, true);
-  checkable(levels, "mnu_Advanced", "Advanced", &MainEvents::mnu_Advanced_Click, MenuItem::Advanced,
-            false);
+  checkable(levels, "mnu_Beginner", QT_TRANSLATE_NOOP("Menu", "Beginner"),
+            &MainEvents::mnu_Beginner_Click, MenuItem::Beginner, false);
+  checkable(levels, "mnu_Intermediate", QT_TRANSLATE_NOOP("Menu", "Intermediate"),
+            &MainEvents::mnu_Intermediate_Click, MenuItem::Intermediate, true);
+  checkable(levels, "mnu_Advanced", QT_TRANSLATE_NOOP("Menu", "Advanced"),
+            &MainEvents::mnu_Advanced_Click, MenuItem::Advanced, false);
   options->addSeparator()->setObjectName(QStringLiteral("mnu_ChangeDeckSep"));
-  AddCommand(options, "mnu_ChangeDeck", QStringLiteral("&Change Deck ..."),
+  AddCommand(options, "mnu_ChangeDeck", Menu(QT_TRANSLATE_NOOP("Menu", "&Change Deck ...")),
              &MainEvents::mnu_ChangeDeck_Click);
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* help = menuBar()->addMenu(Menu(QT_TRANSLATE_NOOP("Menu", "&Help")));
   help->setObjectName(QStringLiteral("mnu_Help"));
-  AddCommand(help, "mnu_Rules", QStringLiteral("&How To Play"), &MainEvents::mnu_Rules_Click);
+  AddCommand(help, "mnu_Rules", Menu(QT_TRANSLATE_NOOP("Menu", "&How To Play")),
+             &MainEvents::mnu_Rules_Click);
   help->addSeparator()->setObjectName(QStringLiteral("mnu_HelpBar1"));
-  AddCommand(help, "mnu_About", QStringLiteral("&About Velmora Concentration ..."),
+  AddCommand(help, "mnu_About", Menu(QT_TRANSLATE_NOOP("Menu", "&About Velmora Concentration ...")),
              &MainEvents::mnu_About_Click);
 }
 
@@ -278,7 +322,8 @@ void MainWindow::ShowCentred() {
 
 void MainWindow::SetCaption(Label label, std::string_view text) {
   QLabel* shown = labels_.at(label);
-  shown->setText(ToQString(text));
+  const bool words = label == Label::Match || label == Label::GameMode || label == Label::Level;
+  shown->setText(words ? Translated("Texts", text) : ToQString(text));
   if (label == Label::PotComputer || label == Label::PotPlayer) {
     shown->setAccessibleName(Narrator::Score(label == Label::PotComputer ? 0 : 1, shown->text()));
   }
@@ -304,7 +349,7 @@ void MainWindow::SetTimerEnabled(bool enabled) {
 }
 
 QString MainWindow::PutFace(Int16 slot, Int16 cardNo) {
-  const QString name = QString::fromStdString(CardName(cardNo));
+  const QString name = CardNameText(cardNo);
   Slot(slot)->SetPicture(pictures_.Face(cardNo), name);
   return name;
 }
@@ -321,7 +366,8 @@ void MainWindow::ShowHint(Int16 slot, Int16 cardNo) {
 
 void MainWindow::ShowBack(Int16 slot, Int16 backIndex) {
   // Never the face of a face-down card, whatever asks.
-  Slot(slot)->SetPicture(pictures_.Back(backIndex), QStringLiteral("face down"));
+  Slot(slot)->SetPicture(pictures_.Back(backIndex),
+                         QCoreApplication::translate("Board", "face down"));
   narrator_.BackShown(slot);
   SpeakSoon();
 }
@@ -370,7 +416,7 @@ void MainWindow::ShowMessage(std::string_view prompt, int style, std::string_vie
     default:
       break;
   }
-  QMessageBox box(icon, ToQString(title), ToQString(prompt), QMessageBox::Ok, this);
+  QMessageBox box(icon, ToQString(title), Translated("Texts", prompt), QMessageBox::Ok, this);
   KeepPlaced(box, Centring::LeftToToolkit);
   box.exec();
 }

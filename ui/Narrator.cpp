@@ -1,26 +1,36 @@
 #include "ui/Narrator.h"
 
+#include <QCoreApplication>
+
 #include "core/Texts.h"
+#include "ui/Language.h"
 
 namespace velmora::ui {
 
 namespace {
 constexpr int kComputer = 0;
 constexpr int kPlayer = 1;
+
+// Every sentence is a whole template, so that each language orders its words its own way; the
+// callers mark theirs for the translators' tools.
+QString Said(const char* sentence) {
+  return QCoreApplication::translate("Narrator", sentence);
+}
 }  // namespace
 
 void Narrator::FaceShown(int slot, const QString& card) {
   shows_.at(static_cast<std::size_t>(slot)) = Shows::Face;
-  const bool computer = status_ == QLatin1String(text::kComputersTurn);
-  turned_ << QStringLiteral("%1 card %2, %3.")
-                 .arg(computer ? QStringLiteral("Computer turns") : QStringLiteral("You turn"))
+  const bool computer = status_ == Translated("Texts", text::kComputersTurn);
+  //: Spoken: %1 is the card's place on the board (1 to 52), %2 the card's name ("king of clubs").
+  turned_ << (computer ? QCoreApplication::translate("Narrator", "Computer turns card %1, %2.")
+                       : QCoreApplication::translate("Narrator", "You turn card %1, %2."))
                  .arg(slot)
                  .arg(card);
 }
 
 void Narrator::HintShown(int slot, const QString& card) {
   shows_.at(static_cast<std::size_t>(slot)) = Shows::Hint;
-  hint_ = QStringLiteral("Hint: card %1, %2.").arg(slot).arg(card);
+  hint_ = QCoreApplication::translate("Narrator", "Hint: card %1, %2.").arg(slot).arg(card);
 }
 
 void Narrator::BackShown(int slot) {
@@ -60,19 +70,20 @@ void Narrator::CaptionSet(Label label, const QString& text) {
 
 QString Narrator::Take() {
   QStringList said;
-  if (dealt_) said << QStringLiteral("New deal.");
+  if (dealt_) said << QCoreApplication::translate("Narrator", "New deal.");
   said << turned_;
   if (!hint_.isEmpty()) said << hint_;
   if (!down_.isEmpty()) {
-    said << QStringLiteral("%1 %2 face down.")
-                .arg(Slots(down_))
-                .arg(down_.size() == 1 ? QStringLiteral("turns") : QStringLiteral("turn"));
+    said << Slots(down_, QT_TRANSLATE_NOOP("Narrator", "Card %1 turns face down."),
+                  QT_TRANSLATE_NOOP("Narrator", "Cards %1 and %2 turn face down."));
   }
   if (!taken_.isEmpty()) {
     const bool computer = scored_[kComputer] && !scored_[kPlayer];
-    said << QStringLiteral("%1 the pair, %2.")
-                .arg(computer ? QStringLiteral("Computer takes") : QStringLiteral("You take"))
-                .arg(Slots(taken_).toLower());
+    said << (computer
+                 ? Slots(taken_, QT_TRANSLATE_NOOP("Narrator", "Computer takes the pair, card %1."),
+                         QT_TRANSLATE_NOOP("Narrator", "Computer takes the pair, cards %1 and %2."))
+                 : Slots(taken_, QT_TRANSLATE_NOOP("Narrator", "You take the pair, card %1."),
+                         QT_TRANSLATE_NOOP("Narrator", "You take the pair, cards %1 and %2.")));
     said << Score(kComputer, scores_[kComputer]) + QStringLiteral(". ") +
                 Score(kPlayer, scores_[kPlayer]) + QStringLiteral(".");
   }
@@ -89,19 +100,25 @@ QString Narrator::Take() {
 }
 
 QString Narrator::Score(int side, const QString& caption) {
-  const QString pairs = caption.trimmed();
-  return QStringLiteral("%1, %2 %3")
-      .arg(side == kComputer ? QStringLiteral("Computer") : QStringLiteral("Player"))
-      .arg(pairs)
-      .arg(pairs == QLatin1String("1") ? QStringLiteral("pair") : QStringLiteral("pairs"));
+  const int pairs = caption.trimmed().toInt();
+  //: Spoken, and the score's name for a screen reader: %n is the number of pairs taken.
+  const char* sentence = side == kComputer ? QT_TRANSLATE_N_NOOP("Narrator", "Computer, %n pairs")
+                                           : QT_TRANSLATE_N_NOOP("Narrator", "Player, %n pairs");
+  const QString said = QCoreApplication::translate("Narrator", sentence, nullptr, pairs);
+  // A translation brings its language's plural forms; English, which ships none, says the one
+  // pair itself.
+  const QString untranslated =
+      QString::fromLatin1(sentence).replace(QStringLiteral("%n"), QStringLiteral("1"));
+  if (pairs == 1 && said == untranslated) return said.chopped(1);
+  return said;
 }
 
-QString Narrator::Slots(const QList<int>& cards) {
-  if (cards.size() == 1) return QStringLiteral("Card %1").arg(cards.front());
+QString Narrator::Slots(const QList<int>& cards, const char* one, const char* more) {
+  if (cards.size() == 1) return Said(one).arg(cards.front());
   QStringList numbers;
   for (int slot : cards) numbers << QString::number(slot);
   const QString last = numbers.takeLast();
-  return QStringLiteral("Cards %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
+  return Said(more).arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace velmora::ui

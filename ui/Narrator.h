@@ -32,7 +32,9 @@ class Narrator {
 
  private:
   enum class Shows { Nothing, Face, Hint, Back };
-  static QString Slots(const QList<int>& cards);
+  // The sentence about `cards`: `one` with its number, or `more` with all but the last, then the
+  // last.
+  static QString Slots(const QList<int>& cards, const char* one, const char* more);
 
   std::array<Shows, kCardCount + 1> shows_{};
   QString status_;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/Language.h"
 #include "ui/WindowPlacement.h"
 
 namespace velmora::ui {
@@ -12,9 +13,8 @@ void QtSettingsHost::Beep() {
 }
 
 void QtSettingsHost::ShowFatalError(std::string_view prompt, std::string_view title) {
-  QMessageBox box(
-      QMessageBox::Critical, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-      QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, Translated("Texts", title), Translated("Texts", prompt),
+                  QMessageBox::Ok);
   KeepPlaced(box, Centring::LeftToToolkit);
   box.exec();
 }

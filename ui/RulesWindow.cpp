@@ -1,12 +1,13 @@
 #include "ui/RulesWindow.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPushButton>
 
-#include "core/Texts.h"
 #include "ui/CardPictures.h"
 #include "ui/Fonts.h"
+#include "ui/Language.h"
 #include "ui/Palette.h"
 
 namespace velmora::ui {
@@ -32,21 +33,25 @@ QAccessibleInterface* RuleLineAccessibility(const QString&, QObject* object) {
 }  // namespace
 
 RulesWindow::RulesWindow(CardPictures& pictures, QWidget* parent)
-    : SecondaryWindow("frm_Rules", QStringLiteral("How to Play"), kClientWidth, kClientHeight,
-                      pictures, parent) {
+    : SecondaryWindow("frm_Rules", QCoreApplication::translate("RulesWindow", "How to Play"),
+                      kClientWidth, kClientHeight, pictures, parent) {
   setFont(GameFont(kTextFontPoints));
   // The rules are painted, not held by a control: a screen reader reviews them line by line
   // through labels lying over the painted lines.
   static const bool accessible = (QAccessible::installFactory(RuleLineAccessibility), true);
   (void)accessible;
+  // A translation keeps a margin on the right as wide as the English lines' indent on the left.
+  lines_ =
+      RuleLines(fontMetrics(), width() - fontMetrics().horizontalAdvance(QStringLiteral("  ")));
   int top = 0;
-  for (const char* text : text::kRules) {
-    auto* line = new RuleLine(QString::fromLatin1(text), this);
+  for (const QString& text : lines_) {
+    auto* line = new RuleLine(text, this);
     line->setGeometry(0, top, width(), LineHeight());
     top += LineHeight();
   }
 
-  QPushButton* ok = AddButton("btn_OK", QStringLiteral("OK"), 3600, 5760, 1095, 375);
+  QPushButton* ok =
+      AddButton("btn_OK", QCoreApplication::translate("RulesWindow", "OK"), 3600, 5760, 1095, 375);
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -62,8 +67,8 @@ void RulesWindow::paintEvent(QPaintEvent*) {
   painter.setPen(kWhite);
   const int ascent = fontMetrics().ascent();
   int top = 0;
-  for (const char* line : text::kRules) {
-    if (*line != '\0') painter.drawText(QPoint(0, top + ascent), QString::fromLatin1(line));
+  for (const QString& line : lines_) {
+    if (!line.isEmpty()) painter.drawText(QPoint(0, top + ascent), line);
     top += LineHeight();
   }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include "ui/SecondaryWindow.h"
 
 namespace velmora::ui {
@@ -15,9 +17,14 @@ class RulesWindow final : public SecondaryWindow {
 
   // The distance from one printed line to the next: the font's height.
   int LineHeight() const;
+  // The printed lines, the first one empty, in the player's language.
+  const QStringList& Lines() const { return lines_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QStringList lines_;
 };
 
 }  // namespace velmora::ui

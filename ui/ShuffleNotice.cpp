@@ -1,5 +1,6 @@
 #include "ui/ShuffleNotice.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "ui/CardPictures.h"
@@ -10,7 +11,8 @@
 namespace velmora::ui {
 
 ShuffleNotice::ShuffleNotice(CardPictures& pictures, QWidget* parent)
-    : SecondaryWindow("frm_Shuffle", QStringLiteral("Shuffling"), 5772, 996, pictures, parent) {
+    : SecondaryWindow("frm_Shuffle", QCoreApplication::translate("ShuffleNotice", "Shuffling"),
+                      5772, 996, pictures, parent) {
   // A dialog takes Esc as Cancel and would close at once; the notice stays its full time.
   IgnoreEscape();
 
@@ -20,7 +22,8 @@ ShuffleNotice::ShuffleNotice(CardPictures& pictures, QWidget* parent)
   icon->setScaledContents(true);
   icon->setGeometry(TwipRect(120, 120, 768, 768));
 
-  auto* text = new QLabel(QStringLiteral("Shuffling the Deck ..."), this);
+  auto* text =
+      new QLabel(QCoreApplication::translate("ShuffleNotice", "Shuffling the Deck ..."), this);
   text->setObjectName(QStringLiteral("lbl_Shuffling"));
   text->setFont(GameFont(18.0));
   text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
