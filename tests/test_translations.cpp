@@ -20,6 +20,7 @@
 #include "ui/BacksWindow.h"
 #include "ui/CardPictures.h"
 #include "ui/MainWindow.h"
+#include "ui/Narrator.h"
 #include "ui/QtEventPump.h"
 #include "ui/RulesWindow.h"
 #include "ui/ShuffleNotice.h"
@@ -179,6 +180,31 @@ TEST_P(TranslationTest, EveryCaptionFitsItsBox) {
     EXPECT_LE(rules.fontMetrics().horizontalAdvance(line), rules.width()) << line.toStdString();
   }
   ExpectCaptionsFit(rules);
+}
+
+// The scores' plural forms come from each language's own rules; English has none to load.
+TEST(TranslationPluralTest, ScoresTakeTheLanguagesPluralForms) {
+  const struct {
+    const char* language;
+    int pairs;
+    const char* said;
+  } cases[] = {
+      {"", 0, "Computer, 0 pairs"},     {"", 1, "Computer, 1 pair"},
+      {"", 2, "Computer, 2 pairs"},     {"de", 1, "Computer, 1 Paar"},
+      {"de", 2, "Computer, 2 Paare"},   {"uk", 1, "Комп’ютер, 1 пара"},
+      {"uk", 3, "Комп’ютер, 3 пари"},   {"uk", 11, "Комп’ютер, 11 пар"},
+      {"uk", 21, "Комп’ютер, 21 пара"}, {"uk", 24, "Комп’ютер, 24 пари"},
+  };
+  for (const auto& c : cases) {
+    QTranslator translator;
+    if (*c.language != '\0') {
+      ASSERT_TRUE(
+          translator.load(QStringLiteral(":/i18n/velmora_%1.qm").arg(QLatin1String(c.language))));
+      QCoreApplication::installTranslator(&translator);
+    }
+    EXPECT_EQ(Narrator::Score(0, QStringLiteral(" %1").arg(c.pairs)), QString::fromUtf8(c.said));
+    QCoreApplication::removeTranslator(&translator);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::ValuesIn(Languages()),

@@ -1,7 +1,6 @@
 #include "ui/Language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -41,15 +40,6 @@ void UseDesktopLanguage() {
     }
     return;
   }
-}
-
-QStringList GameLanguages() {
-  QStringList languages;
-  for (const QString& file :
-       QDir(QLatin1String(kTranslations)).entryList({QStringLiteral("*.qm")})) {
-    languages << file.mid(file.indexOf(QLatin1Char('_')) + 1).chopped(3);
-  }
-  return languages;
 }
 
 QString Translated(const char* context, std::string_view text) {

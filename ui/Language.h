@@ -15,9 +15,6 @@ namespace velmora::ui {
 // the game does not speak, installs nothing. Call once the application exists.
 void UseDesktopLanguage();
 
-// The game's languages other than English, as their translation files name them ("de", "pt_BR").
-QStringList GameLanguages();
-
 // A text from the game logic, marked there with VELMORA_TEXT under `context`, in the player's
 // language.
 QString Translated(const char* context, std::string_view text);
