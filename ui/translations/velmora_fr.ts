@@ -5,97 +5,97 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>BacksWindow</name>
     <message>
         <source>blue lattice with a V crest</source>
-        <translation type="unfinished"></translation>
+        <translation>treillis bleu avec un écusson en V</translation>
     </message>
     <message>
         <source>red and gold rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>rosace rouge et or</translation>
     </message>
     <message>
         <source>night sky with a crescent moon</source>
-        <translation type="unfinished"></translation>
+        <translation>ciel nocturne avec un croissant de lune</translation>
     </message>
     <message>
         <source>teal waves</source>
-        <translation type="unfinished"></translation>
+        <translation>vagues bleu canard</translation>
     </message>
     <message>
         <source>dark green tartan</source>
-        <translation type="unfinished"></translation>
+        <translation>tartan vert foncé</translation>
     </message>
     <message>
         <source>purple paisley</source>
-        <translation type="unfinished"></translation>
+        <translation>motif cachemire violet</translation>
     </message>
     <message>
         <source>sunset over mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>coucher de soleil sur les montagnes</translation>
     </message>
     <message>
         <source>flowers on green</source>
-        <translation type="unfinished"></translation>
+        <translation>fleurs sur fond vert</translation>
     </message>
     <message>
         <source>black and gold fans</source>
-        <translation type="unfinished"></translation>
+        <translation>éventails noir et or</translation>
     </message>
     <message>
         <source>honeycomb with a bee</source>
-        <translation type="unfinished"></translation>
+        <translation>rayon de miel avec une abeille</translation>
     </message>
     <message>
         <source>red checks with a blue ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>vichy rouge avec un ruban bleu</translation>
     </message>
     <message>
         <source>gold links with a club</source>
-        <translation type="unfinished"></translation>
+        <translation>maillons dorés avec un trèfle</translation>
     </message>
     <message>
         <source>Select Card Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le dos des cartes</translation>
     </message>
     <message>
         <source>Card back %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos de carte %1, %2</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>Board</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>Card %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1, %2</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>face cachée</translation>
     </message>
 </context>
 <context>
@@ -103,81 +103,81 @@
     <message>
         <source>ace</source>
         <extracomment>A card&apos;s rank, as it stands in a card&apos;s name (&quot;%1 of %2&quot;); ten to king likewise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>as</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>huit</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>dix</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>valet</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>dame</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>roi</translation>
     </message>
     <message>
         <source>spades</source>
         <extracomment>A suit, as it stands in a card&apos;s name (&quot;%1 of %2&quot;); diamonds, clubs, hearts likewise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pique</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>carreau</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>trèfle</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 is its rank (ace ... king), %2 its suit (spades ... hearts). Order and join them as your language names a card, e.g. &quot;%2-%1&quot; for &quot;Kreuz-König&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>no card</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune carte</translation>
     </message>
 </context>
 <context>
@@ -185,67 +185,67 @@
     <message>
         <source>&amp;File</source>
         <extracomment>Menu captions: the letter after &amp; is the access key; keep it unique within its menu. Keep &quot;Velmora Concentration&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Select Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mode de jeu</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Contre l’ordinateur</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraînement</translation>
     </message>
     <message>
         <source>&amp;Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Débutant</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>Intermédiaire</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>&amp;Change Deck ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer le dos des cartes ...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;How To Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règles du jeu</translation>
     </message>
     <message>
         <source>&amp;About Velmora Concentration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Velmora Concentration ...</translation>
     </message>
 </context>
 <context>
@@ -253,57 +253,57 @@
     <message>
         <source>Computer turns card %1, %2.</source>
         <extracomment>Spoken: %1 is the card&apos;s place on the board (1 to 52), %2 the card&apos;s name (&quot;king of clubs&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur retourne la carte %1 : %2.</translation>
     </message>
     <message>
         <source>You turn card %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu retournes la carte %1 : %2.</translation>
     </message>
     <message>
         <source>Hint: card %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : carte %1, %2.</translation>
     </message>
     <message>
         <source>New deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle donne.</translation>
     </message>
     <message>
         <source>Card %1 turns face down.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte %1 est remise face cachée.</translation>
     </message>
     <message>
         <source>Cards %1 and %2 turn face down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cartes %1 et %2 sont remises face cachée.</translation>
     </message>
     <message>
         <source>Computer takes the pair, card %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur prend la paire, carte %1.</translation>
     </message>
     <message>
         <source>Computer takes the pair, cards %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur prend la paire, cartes %1 et %2.</translation>
     </message>
     <message>
         <source>You take the pair, card %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu prends la paire, carte %1.</translation>
     </message>
     <message>
         <source>You take the pair, cards %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu prends la paire, cartes %1 et %2.</translation>
     </message>
     <message numerus="yes">
         <source>Computer, %n pairs</source>
         <extracomment>Spoken, and the score&apos;s name for a screen reader: %n is the number of pairs taken.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ordinateur, %n paire</numerusform>
+            <numerusform>Ordinateur, %n paires</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Player, %n pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Joueur, %n paire</numerusform>
+            <numerusform>Joueur, %n paires</numerusform>
         </translation>
     </message>
 </context>
@@ -312,23 +312,23 @@
     <message>
         <source>Computer</source>
         <extracomment>Panel labels: the score rows&apos; names fit 65 pixels, Game Mode and Level of Play 89 pixels, in a bold 9.6 pt font; Deal is a button 81 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordi</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Game Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de jeu</translation>
     </message>
     <message>
         <source>Level of Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>&amp;Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Distribuer</translation>
     </message>
 </context>
 <context>
@@ -339,57 +339,57 @@ expert.  The computer will deal out the cards, this doesn&apos;t mean the comput
 knows where the cards are placed.  The object of the game is to win as many
 cards as you can by turning the cards face up in pairs of the same value.</source>
         <extracomment>A paragraph of How to Play. The game wraps a translation to the window itself: line breaks do not matter. All six paragraphs, with an empty line before each, must fit in 25 printed lines of about 75 characters: write them shorter rather than longer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mindflip est facile à jouer, mais il faut une bonne mémoire pour devenir expert. L’ordinateur distribue les cartes, mais il ne sait pas pour autant où elles se trouvent. Le but du jeu est de gagner le plus de cartes possible en les retournant par paires de même valeur.</translation>
     </message>
     <message>
         <source>At the beginning of play you are to turn two cards face up, one at a time.  If
 they are a pair, such as 2 Aces or 2 Threes, you won the two cards.  See if you
 can turn up another pair.  Keep on playing until you fail to turn up a pair, which,
 at the start of the game, is very often.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au début, tu retournes deux cartes, l’une après l’autre. Si elles forment une paire, par exemple deux as ou deux trois, tu gagnes les deux cartes. Essaie ensuite d’en retourner une autre. Tu continues jusqu’à ce que tu rates une paire, ce qui arrive très souvent en début de partie.</translation>
     </message>
     <message>
         <source>If you do not turn up a pair with equal values, the cards will be turned face down,
 and the computer will try its luck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si les deux cartes ne sont pas de même valeur, elles sont remises face cachée et l’ordinateur tente sa chance.</translation>
     </message>
     <message>
         <source>As the game goes on, you will be able to remember the positions and values of
 some of the cards that have been turned up, if you concentrate.  If your memory
 is good, you will be able to find these cards when you need them to make pairs
 with other cards you turn face up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au fil de la partie, si tu te concentres, tu retiendras la place et la valeur de certaines cartes déjà retournées. Avec une bonne mémoire, tu les retrouveras quand il te les faudra pour former une paire avec une carte que tu viens de retourner.</translation>
     </message>
     <message>
         <source>The game ends when all the cards have been made into pairs.  The one with the
 highest score is the winner.  A tie is awarded to you!</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie se termine quand toutes les cartes ont été réunies par paires. Celui qui a le plus de points gagne. En cas d’égalité, c’est toi qui gagnes !</translation>
     </message>
     <message>
         <source>This is a game that interests people of all ages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce jeu plaît aux petits comme aux grands.</translation>
     </message>
 </context>
 <context>
     <name>RulesWindow</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles du jeu</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ShuffleNotice</name>
     <message>
         <source>Shuffling</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange</translation>
     </message>
     <message>
         <source>Shuffling the Deck ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange des cartes ...</translation>
     </message>
 </context>
 <context>
@@ -397,55 +397,55 @@ highest score is the winner.  A tie is awarded to you!</source>
     <message>
         <source>Your Turn!</source>
         <extracomment>The status line under the board: a box about 115 pixels wide in a small bold font.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C’est à toi de jouer !</translation>
     </message>
     <message>
         <source>Computer&apos;s Turn!</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est à l’ordinateur !</translation>
     </message>
     <message>
         <source>Computer Wins!</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordinateur gagne !</translation>
     </message>
     <message>
         <source>You Win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu as gagné !</translation>
     </message>
     <message>
         <source>Great Job!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien joué !</translation>
     </message>
     <message>
         <source>You must deal new cards!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu dois redistribuer les cartes !</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Débutant</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>Intermédiaire</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraînement</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateur</translation>
     </message>
     <message>
         <source>A file is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier est manquant ou endommagé !</translation>
     </message>
     <message>
         <source>Error - 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur - 15</translation>
     </message>
 </context>
 </TS>

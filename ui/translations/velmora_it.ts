@@ -5,97 +5,97 @@
     <name>AboutBox</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>BacksWindow</name>
     <message>
         <source>blue lattice with a V crest</source>
-        <translation type="unfinished"></translation>
+        <translation>reticolo blu con uno stemma a V</translation>
     </message>
     <message>
         <source>red and gold rosette</source>
-        <translation type="unfinished"></translation>
+        <translation>rosone rosso e oro</translation>
     </message>
     <message>
         <source>night sky with a crescent moon</source>
-        <translation type="unfinished"></translation>
+        <translation>cielo notturno con una falce di luna</translation>
     </message>
     <message>
         <source>teal waves</source>
-        <translation type="unfinished"></translation>
+        <translation>onde verde petrolio</translation>
     </message>
     <message>
         <source>dark green tartan</source>
-        <translation type="unfinished"></translation>
+        <translation>tartan verde scuro</translation>
     </message>
     <message>
         <source>purple paisley</source>
-        <translation type="unfinished"></translation>
+        <translation>fantasia cachemire viola</translation>
     </message>
     <message>
         <source>sunset over mountains</source>
-        <translation type="unfinished"></translation>
+        <translation>tramonto sulle montagne</translation>
     </message>
     <message>
         <source>flowers on green</source>
-        <translation type="unfinished"></translation>
+        <translation>fiori su sfondo verde</translation>
     </message>
     <message>
         <source>black and gold fans</source>
-        <translation type="unfinished"></translation>
+        <translation>ventagli neri e oro</translation>
     </message>
     <message>
         <source>honeycomb with a bee</source>
-        <translation type="unfinished"></translation>
+        <translation>favo con un’ape</translation>
     </message>
     <message>
         <source>red checks with a blue ribbon</source>
-        <translation type="unfinished"></translation>
+        <translation>quadretti rossi con un nastro blu</translation>
     </message>
     <message>
         <source>gold links with a club</source>
-        <translation type="unfinished"></translation>
+        <translation>maglie d’oro con il simbolo di fiori</translation>
     </message>
     <message>
         <source>Select Card Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il dorso delle carte</translation>
     </message>
     <message>
         <source>Card back %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dorso %1, %2</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>Board</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vuota</translation>
     </message>
     <message>
         <source>Card %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1, %2</translation>
     </message>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>coperta</translation>
     </message>
 </context>
 <context>
@@ -103,81 +103,81 @@
     <message>
         <source>ace</source>
         <extracomment>A card&apos;s rank, as it stands in a card&apos;s name (&quot;%1 of %2&quot;); ten to king likewise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>asso</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>due</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>tre</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quattro</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinque</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>sei</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>sette</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>otto</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>nove</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>dieci</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>fante</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>donna</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>re</translation>
     </message>
     <message>
         <source>spades</source>
         <extracomment>A suit, as it stands in a card&apos;s name (&quot;%1 of %2&quot;); diamonds, clubs, hearts likewise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>picche</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>quadri</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>fiori</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>cuori</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 is its rank (ace ... king), %2 its suit (spades ... hearts). Order and join them as your language names a card, e.g. &quot;%2-%1&quot; for &quot;Kreuz-König&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>no card</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna carta</translation>
     </message>
 </context>
 <context>
@@ -185,67 +185,67 @@
     <message>
         <source>&amp;File</source>
         <extracomment>Menu captions: the letter after &amp; is the access key; keep it unique within its menu. Keep &quot;Velmora Concentration&quot; as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggerimento</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Select Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modalità di gioco</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Contro il computer</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Allenamento</translation>
     </message>
     <message>
         <source>&amp;Levels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Livello</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Principiante</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>Intermedio</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzato</translation>
     </message>
     <message>
         <source>&amp;Change Deck ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambia il dorso delle carte ...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;How To Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Come si gioca</translation>
     </message>
     <message>
         <source>&amp;About Velmora Concentration ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Velmora Concentration ...</translation>
     </message>
 </context>
 <context>
@@ -253,57 +253,57 @@
     <message>
         <source>Computer turns card %1, %2.</source>
         <extracomment>Spoken: %1 is the card&apos;s place on the board (1 to 52), %2 the card&apos;s name (&quot;king of clubs&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il computer scopre la carta %1: %2.</translation>
     </message>
     <message>
         <source>You turn card %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopri la carta %1: %2.</translation>
     </message>
     <message>
         <source>Hint: card %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerimento: carta %1, %2.</translation>
     </message>
     <message>
         <source>New deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova mano.</translation>
     </message>
     <message>
         <source>Card %1 turns face down.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta %1 torna coperta.</translation>
     </message>
     <message>
         <source>Cards %1 and %2 turn face down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carte %1 e %2 tornano coperte.</translation>
     </message>
     <message>
         <source>Computer takes the pair, card %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer prende la coppia, carta %1.</translation>
     </message>
     <message>
         <source>Computer takes the pair, cards %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer prende la coppia, carte %1 e %2.</translation>
     </message>
     <message>
         <source>You take the pair, card %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendi la coppia, carta %1.</translation>
     </message>
     <message>
         <source>You take the pair, cards %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendi la coppia, carte %1 e %2.</translation>
     </message>
     <message numerus="yes">
         <source>Computer, %n pairs</source>
         <extracomment>Spoken, and the score&apos;s name for a screen reader: %n is the number of pairs taken.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Computer, %n coppia</numerusform>
+            <numerusform>Computer, %n coppie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Player, %n pairs</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Giocatore, %n coppia</numerusform>
+            <numerusform>Giocatore, %n coppie</numerusform>
         </translation>
     </message>
 </context>
@@ -312,23 +312,23 @@
     <message>
         <source>Computer</source>
         <extracomment>Panel labels: the score rows&apos; names fit 65 pixels, Game Mode and Level of Play 89 pixels, in a bold 9.6 pt font; Deal is a button 81 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>Game Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità</translation>
     </message>
     <message>
         <source>Level of Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>&amp;Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Distribuisci</translation>
     </message>
 </context>
 <context>
@@ -339,57 +339,57 @@ expert.  The computer will deal out the cards, this doesn&apos;t mean the comput
 knows where the cards are placed.  The object of the game is to win as many
 cards as you can by turning the cards face up in pairs of the same value.</source>
         <extracomment>A paragraph of How to Play. The game wraps a translation to the window itself: line breaks do not matter. All six paragraphs, with an empty line before each, must fit in 25 printed lines of about 75 characters: write them shorter rather than longer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mindflip è facile da giocare, ma per diventare esperti serve una buona memoria. Il computer distribuisce le carte, ma questo non vuol dire che sappia dove si trovano. Lo scopo del gioco è vincere più carte possibile scoprendole a coppie dello stesso valore.</translation>
     </message>
     <message>
         <source>At the beginning of play you are to turn two cards face up, one at a time.  If
 they are a pair, such as 2 Aces or 2 Threes, you won the two cards.  See if you
 can turn up another pair.  Keep on playing until you fail to turn up a pair, which,
 at the start of the game, is very often.</source>
-        <translation type="unfinished"></translation>
+        <translation>All’inizio scopri due carte, una alla volta. Se formano una coppia, per esempio due assi o due tre, vinci entrambe le carte. Prova poi a scoprire un’altra coppia. Continua a giocare finché non sbagli, cosa che a inizio partita capita molto spesso.</translation>
     </message>
     <message>
         <source>If you do not turn up a pair with equal values, the cards will be turned face down,
 and the computer will try its luck.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se le due carte non hanno lo stesso valore, tornano coperte e il computer tenta la fortuna.</translation>
     </message>
     <message>
         <source>As the game goes on, you will be able to remember the positions and values of
 some of the cards that have been turned up, if you concentrate.  If your memory
 is good, you will be able to find these cards when you need them to make pairs
 with other cards you turn face up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Man mano che la partita va avanti, se ti concentri, riuscirai a ricordare la posizione e il valore di alcune carte già scoperte. Se hai una buona memoria, le ritroverai quando ti serviranno per fare coppia con le altre carte che scopri.</translation>
     </message>
     <message>
         <source>The game ends when all the cards have been made into pairs.  The one with the
 highest score is the winner.  A tie is awarded to you!</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita finisce quando tutte le carte sono state accoppiate. Vince chi ha il punteggio più alto. In caso di parità vinci tu!</translation>
     </message>
     <message>
         <source>This is a game that interests people of all ages.</source>
-        <translation type="unfinished"></translation>
+        <translation>È un gioco che appassiona grandi e piccini.</translation>
     </message>
 </context>
 <context>
     <name>RulesWindow</name>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Come si gioca</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ShuffleNotice</name>
     <message>
         <source>Shuffling</source>
-        <translation type="unfinished"></translation>
+        <translation>Mescolamento</translation>
     </message>
     <message>
         <source>Shuffling the Deck ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mescolo le carte ...</translation>
     </message>
 </context>
 <context>
@@ -397,55 +397,55 @@ highest score is the winner.  A tie is awarded to you!</source>
     <message>
         <source>Your Turn!</source>
         <extracomment>The status line under the board: a box about 115 pixels wide in a small bold font.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tocca a te!</translation>
     </message>
     <message>
         <source>Computer&apos;s Turn!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocca al computer!</translation>
     </message>
     <message>
         <source>Computer Wins!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vince il computer!</translation>
     </message>
     <message>
         <source>You Win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai vinto!</translation>
     </message>
     <message>
         <source>Great Job!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ben fatto!</translation>
     </message>
     <message>
         <source>You must deal new cards!</source>
-        <translation type="unfinished"></translation>
+        <translation>Devi distribuire di nuovo le carte!</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Principiante</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>Intermedio</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzato</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Allenamento</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>A file is missing or corrupted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Un file è mancante o danneggiato!</translation>
     </message>
     <message>
         <source>Error - 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore - 15</translation>
     </message>
 </context>
 </TS>
