@@ -253,15 +253,15 @@
     <message>
         <source>Computer turns card %1, %2.</source>
         <extracomment>Spoken: %1 is the card&apos;s place on the board (1 to 52), %2 the card&apos;s name (&quot;king of clubs&quot;).</extracomment>
-        <translation>L’ordinateur retourne la carte %1 : %2.</translation>
+        <translation>L’ordinateur retourne la carte %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>You turn card %1, %2.</source>
-        <translation>Tu retournes la carte %1 : %2.</translation>
+        <translation>Tu retournes la carte %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Hint: card %1, %2.</source>
-        <translation>Indice : carte %1, %2.</translation>
+        <translation>Indice&#xa0;: carte %1, %2.</translation>
     </message>
     <message>
         <source>New deal.</source>
@@ -363,7 +363,7 @@ with other cards you turn face up.</source>
     <message>
         <source>The game ends when all the cards have been made into pairs.  The one with the
 highest score is the winner.  A tie is awarded to you!</source>
-        <translation>La partie se termine quand toutes les cartes ont été réunies par paires. Celui qui a le plus de points gagne. En cas d’égalité, c’est toi qui gagnes !</translation>
+        <translation>La partie se termine quand toutes les cartes ont été réunies par paires. Celui qui a le plus de points gagne. En cas d’égalité, c’est toi qui gagnes&#xa0;!</translation>
     </message>
     <message>
         <source>This is a game that interests people of all ages.</source>
@@ -397,27 +397,27 @@ highest score is the winner.  A tie is awarded to you!</source>
     <message>
         <source>Your Turn!</source>
         <extracomment>The status line under the board: a box about 115 pixels wide in a small bold font.</extracomment>
-        <translation>C’est à toi de jouer !</translation>
+        <translation>C’est à toi de jouer&#xa0;!</translation>
     </message>
     <message>
         <source>Computer&apos;s Turn!</source>
-        <translation>C’est à l’ordinateur !</translation>
+        <translation>C’est à l’ordinateur&#xa0;!</translation>
     </message>
     <message>
         <source>Computer Wins!</source>
-        <translation>L’ordinateur gagne !</translation>
+        <translation>L’ordinateur gagne&#xa0;!</translation>
     </message>
     <message>
         <source>You Win!</source>
-        <translation>Tu as gagné !</translation>
+        <translation>Tu as gagné&#xa0;!</translation>
     </message>
     <message>
         <source>Great Job!</source>
-        <translation>Bien joué !</translation>
+        <translation>Bien joué&#xa0;!</translation>
     </message>
     <message>
         <source>You must deal new cards!</source>
-        <translation>Tu dois redistribuer les cartes !</translation>
+        <translation>Tu dois redistribuer les cartes&#xa0;!</translation>
     </message>
     <message>
         <source>Beginner</source>
@@ -441,7 +441,7 @@ highest score is the winner.  A tie is awarded to you!</source>
     </message>
     <message>
         <source>A file is missing or corrupted!</source>
-        <translation>Un fichier est manquant ou endommagé !</translation>
+        <translation>Un fichier est manquant ou endommagé&#xa0;!</translation>
     </message>
     <message>
         <source>Error - 15</source>
