@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <optional>
 
 #include "ui/AboutBox.h"
@@ -36,6 +37,17 @@ namespace {
 constexpr double kWindowFontPoints = 9.6;
 constexpr double kSmallFontPoints = 7.8;
 constexpr double kClockFontPoints = 10.8;
+
+// An accent over a capital ("Ü", "À", "Ś", "Ї") rises above the line the panel's boxes were laid
+// out for, and a box clips what it draws. The box grows upwards by that much, with as much margin
+// inside, so that the text stays where it was laid out and the accent shows whole.
+void GiveHeadroom(QLabel& label) {
+  const QFontMetrics metrics(label.font());
+  const QRect accents = metrics.tightBoundingRect(QStringLiteral("ÀÁÂÄÅÉÍÓÚÜŚŹŻĆŃÇÈÊÎÔЇЙ"));
+  const int rise = std::max(0, -(metrics.ascent() + accents.top()));
+  label.setGeometry(label.geometry().adjusted(0, -rise, 0, 0));
+  label.setContentsMargins(0, rise, 0, 0);
+}
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -181,6 +193,7 @@ void MainWindow::BuildPanel(QWidget* client) {
     label->setGeometry(TwipRect(layout.left, layout.top, layout.width, layout.height));
     label->setFont(GameFont(layout.points));
     label->setAlignment(layout.alignment);
+    GiveHeadroom(*label);
     SetTextColour(label, layout.colour);
     if (layout.role) labels_[*layout.role] = label;
   }
