@@ -12,25 +12,39 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
-FIRST_FRAME = re.compile(r"-> wl_surface@(\d+)\.attach\(wl_buffer@")
+# libwayland 1.21 logs an object as wl_surface@13, 1.23 as wl_surface#13.
+FIRST_FRAME = re.compile(r"-> wl_surface[@#](\d+)\.attach\(wl_buffer[@#]")
+COMMIT = re.compile(r"-> wl_surface[@#](\d+)\.commit\(\)")
+# Each wait's limit, in seconds: a start-up takes a fraction of a second.
+FRAME_LIMIT = 30
+SOCKET_LIMIT = 10
 
 
 def first_frame_ms(program, env):
     started = time.monotonic()
     process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
                                stderr=subprocess.PIPE, text=True)
+    # Ending the program ends its log, and so the loop below.
+    timer = threading.Timer(FRAME_LIMIT, process.kill)
+    timer.start()
     surface = None
     try:
         for line in process.stderr:
             if surface is None:
                 match = FIRST_FRAME.search(line)
                 surface = match and match.group(1)
-            elif f"-> wl_surface@{surface}.commit()" in line:
+            elif (match := COMMIT.search(line)) and match.group(1) == surface:
                 return (time.monotonic() - started) * 1000
-        sys.exit(f"{program} drew no frame (code {process.wait()})")
+        if not timer.is_alive():
+            sys.exit(f"wayland_startup: {program} drew no frame within {FRAME_LIMIT} s: waited "
+                     "for a wl_surface attach and commit in its WAYLAND_DEBUG log")
+        sys.exit(f"wayland_startup: {program} ended (code {process.wait()}) before its first "
+                 "frame: no wl_surface attach and commit in its WAYLAND_DEBUG log")
     finally:
+        timer.cancel()
         process.kill()
         process.wait()
 
@@ -46,9 +60,11 @@ def main():
                                "--width=1280", "--height=1024", "--idle-time=0"],
                               env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        for _ in range(100):
-            if os.path.exists(os.path.join(runtime, "wayland-bench")):
-                break
+        deadline = time.monotonic() + SOCKET_LIMIT
+        while not os.path.exists(os.path.join(runtime, "wayland-bench")):
+            if weston.poll() is not None or time.monotonic() > deadline:
+                sys.exit(f"wayland_startup: weston opened no socket wayland-bench within "
+                         f"{SOCKET_LIMIT} s (code {weston.poll()})")
             time.sleep(0.1)
         times = {"game": [], "floor": []}
         for _ in range(runs):
@@ -56,7 +72,11 @@ def main():
             times["floor"].append(first_frame_ms(floor, dict(env, QT_QPA_PLATFORM="wayland")))
     finally:
         weston.terminate()
-        weston.wait()
+        try:
+            weston.wait(SOCKET_LIMIT)
+        except subprocess.TimeoutExpired:
+            weston.kill()
+            weston.wait()
     game_ms, floor_ms = statistics.median(times["game"]), statistics.median(times["floor"])
     print("wayland_runs", runs)
     print("wayland_game_ms", f"{game_ms:.1f}")

@@ -250,6 +250,7 @@ class Screen {
 struct Child {
   pid_t pid = -1;
   double started = 0;
+  std::string program;
 };
 
 Child Spawn(const std::vector<std::string>& argv) {
@@ -257,6 +258,7 @@ Child Spawn(const std::vector<std::string>& argv) {
   for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
   args.push_back(nullptr);
   Child child;
+  child.program = argv[0];
   child.started = Now();
   child.pid = fork();
   if (child.pid < 0) Fail("fork failed");
@@ -283,7 +285,8 @@ int Reap(const Child& child, double timeout = 10.0) {
   }
   kill(child.pid, SIGKILL);
   waitpid(child.pid, &status, 0);
-  Fail("the program did not end after its window was closed");
+  Fail(child.program + " did not end within " + std::to_string(static_cast<int>(timeout)) +
+       " s of its window's close");
 }
 
 struct Start {
@@ -312,7 +315,7 @@ Start Launch(Screen& screen, Child& child, const std::vector<std::string>& argv,
 void CloseAndReap(Screen& screen, const Start& start, const Child& child) {
   screen.Close(start.window);
   const int status = Reap(child);
-  if (status != 0) Fail("the program ended with status " + std::to_string(status));
+  if (status != 0) Fail(child.program + " ended with status " + std::to_string(status));
 }
 
 struct Program {

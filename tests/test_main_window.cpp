@@ -153,7 +153,8 @@ TEST_F(MainWindowTest, LoadShowsADealtBoardAndTheStartingCaptions) {
 
 TEST_F(MainWindowTest, F2StartsANewGameAtOnce) {
   window.ShowCentred();
-  QApplication::setActiveWindow(&window);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   game.state().Scores = {2, 5};
   game.ShowScores();
   window.ClearSlot(7);

@@ -59,6 +59,10 @@ for _ in $(seq 100); do
   [[ -S "/tmp/.X11-unix/X${display#:}" ]] && break
   sleep 0.1
 done
+if [[ ! -S "/tmp/.X11-unix/X${display#:}" ]]; then
+  echo "bench.sh: Xvfb opened no display $display within 10 s (log: $out/xvfb.log)" >&2
+  exit 1
+fi
 export DISPLAY=$display XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM
 game="$PWD/$out/app/velmora"

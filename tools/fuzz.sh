@@ -14,11 +14,11 @@ targets=(settings_fuzz number_fuzz)
 seconds=$((total / ${#targets[@]}))
 ((seconds >= 1)) || seconds=1
 
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DBUILD_TESTING=OFF -DVELMORA_TOOLS=OFF -DVELMORA_FUZZ=ON >/dev/null
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER="clang++-$LLVM_VERSION" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DVELMORA_TOOLS=OFF -DVELMORA_FUZZ=ON >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}"
 
-export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
+export ASAN_SYMBOLIZER_PATH="/usr/lib/llvm-$LLVM_VERSION/bin/llvm-symbolizer"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p build-fuzz/crashes

@@ -32,8 +32,13 @@ BENCH_BUILD_PACKAGES=(libbenchmark-dev libx11-dev libxdamage-dev libxtst-dev)
 # with Qt's Wayland plugin for the start-up on Wayland.
 BENCH_RUN_PACKAGES=(xvfb time dbus-daemon weston qt6-wayland)
 # Only for the fuzz targets in tests/fuzz/: clang with libFuzzer and the sanitizer runtimes, and
-# llvm-symbolizer (in llvm-14) so that a crash report names files and lines.
-FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev llvm-14)
+# llvm-symbolizer (in llvm-N) so that a crash report names files and lines. Each release ships
+# its own clang: 14 on Debian 12, 19 on Debian 13 and later. tools/fuzz.sh uses the same one.
+case "$(. /etc/os-release && echo "${VERSION_ID:-}")" in
+  12) LLVM_VERSION=14 ;;
+  *) LLVM_VERSION=19 ;;
+esac
+FUZZ_PACKAGES=("clang-$LLVM_VERSION" "libclang-rt-$LLVM_VERSION-dev" "llvm-$LLVM_VERSION")
 
 ensure_packages() {
   local missing=()
