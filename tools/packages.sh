@@ -5,9 +5,10 @@
 # module asks CMake for, and the bold sans-serif built into the game. DejaVu for the menus and
 # message boxes: with Liberation alone, fontconfig gives them Liberation Mono for sans-serif.
 # Qt Linguist's lupdate and lrelease (qt6-l10n-tools) with their CMake functions (qt6-tools-dev)
-# compile the translations into the game.
+# compile the translations into the game; Qt's own translations (qt6-translations-l10n) give
+# the buttons Qt draws, OK and Cancel, in the player's language too.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2
-  fonts-dejavu-core qt6-l10n-tools qt6-tools-dev)
+  fonts-dejavu-core qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # GoogleTest alone: no test uses GMock, and the widget tests run on Qt's offscreen platform,
 # which comes with Qt's GUI library, so they need no X server. The sanitizer pass needs nothing
 # more: g++ brings gcc's AddressSanitizer and UndefinedBehaviorSanitizer runtimes. The desktop
