@@ -43,6 +43,9 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 void Announcer::Say(const QString& sentence) {
   said_ = sentence;
   hide();
+  // Told before it shows, so that a screen reader which keeps names it has read hears this one.
+  QAccessibleEvent renamed(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&renamed);
   show();
 }
 

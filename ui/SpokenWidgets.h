@@ -7,7 +7,8 @@ namespace velmora::ui {
 
 // Says a sentence through the screen reader without moving the focus. To assistive tools it
 // is a notification whose name is the sentence; it shows again for each one, since a
-// notification is read as it shows and not when its text changes. It draws nothing.
+// notification is read as it shows and not when its text changes, and tells of its new name
+// first, since a screen reader may read a name it kept from before. It draws nothing.
 class Announcer final : public QWidget {
   Q_OBJECT
  public:
