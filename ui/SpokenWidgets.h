@@ -21,7 +21,8 @@ class Announcer final : public QWidget {
 };
 
 // The panel that holds the status line and the scores, which a screen reader reads on
-// request as the window's status bar. It draws nothing and takes no clicks.
+// request as the window's status bar; each line in it offers its words as text too. It draws
+// nothing and takes no clicks.
 class StatusPanel final : public QWidget {
   Q_OBJECT
  public:
