@@ -329,16 +329,15 @@ def open_menu(session, reader, keys, first_item):
 
 
 def by_ear(session, folder):
-    """With Orca, openbox and keys alone, each move heard in its own words: the player turns
-    cards not heard yet, or the twin of one heard, until it has missed and a pair was taken; the
-    computer's cards are heard after each miss, until "Your Turn!". A stale sentence fails a
-    check. The status bar, read on request, gives the scores heard. Then a back is chosen in
-    Change Deck and saved."""
+    """With Orca, openbox and keys alone, each move heard in its own words: the player turns the
+    twin of a card heard, or a card not heard yet, until it has missed and a pair was taken. The
+    status bar, read on request, gives the scores heard. Then a back is chosen in Change Deck."""
     reader = ScreenReader(session)
     program, ini = folder()
     game = session.launch(program)
     reader.wait_for(r"^Deal (push )?button", 30)
     session.keys("Tab")
+    reader.wait_for(r"^Card 1, face down (push )?button", 10)
     at, missed, taken = 1, False, False
     same = lambda a, b: rank(f"Card 0, {heard[a]}") == rank(f"Card 0, {heard[b]}")  # noqa: E731
     for _ in range(30):
