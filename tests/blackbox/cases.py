@@ -5,6 +5,7 @@ Run one case: /usr/bin/python3 cases.py CASE --out DIR (--game EXE | --prefix IN
 
 import os
 import random
+import re
 import sys
 import time
 
@@ -328,37 +329,58 @@ def open_menu(session, reader, keys, first_item):
 
 
 def by_ear(session, folder):
-    """With Orca, openbox and keys alone: from Deal into the board, two cards turned and both
-    faces heard, until a miss; then the computer's cards and "Your Turn!" are heard; then a
-    back is chosen in Change Deck and saved."""
+    """With Orca, openbox and keys alone, each move heard in its own words: the player turns the
+    twin of a card heard, or a card not heard yet, until it has missed and a pair was taken. The
+    status bar, read on request, gives the scores heard. Then a back is chosen in Change Deck."""
     reader = ScreenReader(session)
     program, ini = folder()
     game = session.launch(program)
-    reader.wait_for(r"^Deal push button", 30)
+    reader.wait_for(r"^Deal (push )?button", 30)
     session.keys("Tab")
-    reader.wait_for(r"^Card 1, face down push button", 10)
-    slot = 1
-    for _ in range(10):
-        heard = []
-        for turn in range(2):
-            session.keys("space")
-            heard.append(reader.wait_for(rf"^notification You turn card {slot}, ({CARD})\.").group(1))
-            wait_for(lambda: game.slot_names()[slot - 1] == f"Card {slot}, {heard[-1]}", 1.5,
-                     f"slot {slot} to show the {heard[-1]} it was heard as")
-            slot += 1
-            session.keys("Right")
-            reader.wait_for(rf"^Card {slot}, (face down|empty) push button")
-        if rank(f"Card 0, {heard[0]}") != rank(f"Card 0, {heard[1]}"):
+    reader.wait_for(r"^Card 1, face down (push )?button", 10)
+    at, missed, taken = 1, False, False
+    same = lambda a, b: rank(f"Card 0, {heard[a]}") == rank(f"Card 0, {heard[b]}")  # noqa: E731
+    for _ in range(30):
+        if missed and taken:
             break
-        reader.wait_for(r"You take the pair.*Player, \d+ pairs?\.")
-    reader.wait_for(r"turn face down\. Computer's Turn!$", 10)
-    for _ in range(2):
-        reader.wait_for(rf"^notification Computer turns card \d+, {CARD}\.", 15)
-    reader.wait_for(r"Your Turn!$", 90)
+        left = [s for s, name in enumerate(game.slot_names(), 1) if not name.endswith("empty")]
+        heard = {int(s): c for s, c in re.findall(rf"turns? card (\d+), ({CARD})\.",
+                                                  " ".join(reader.said())) if int(s) in left}
+        turned = []
+        for _ in range(2):  # the first card's twin if heard, else the first card not heard yet
+            slot = ([s for s in heard if turned and s != turned[0] and same(s, turned[0])] or
+                    [s for s in left if s not in heard])[0]
+            if slot != at:
+                session.keys(*["Right" if slot > at else "Left"] * abs(slot - at))
+                reader.wait_for(rf"^Card {slot}, face down (push )?button")
+            at = slot
+            session.keys("space")
+            heard[slot] = reader.wait_for(
+                rf"^(?:notification )?You turn card {slot}, ({CARD})\.").group(1)
+            wait_for(lambda: game.slot_names()[slot - 1] == f"Card {slot}, {heard[slot]}", 1.5,
+                     f"slot {slot} to show the {heard[slot]} it was heard as")
+            turned.append(slot)
+        if same(*turned):
+            taken = reader.wait_for(rf"You take the pair, cards {turned[0]} and {turned[1]}\.")
+            continue
+        missed = reader.wait_for(rf"Cards {turned[0]} and {turned[1]} turn face down\. "
+                                 r"Computer's Turn!$", 10)
+        first = reader.wait_for(rf"Computer turns card (\d+), {CARD}\.", 15).group(1)
+        second = reader.wait_for(rf"Computer turns card (?!{first},)(\d+), {CARD}\.").group(1)
+        said = reader.wait_for(rf"[Cc]ards {first} and {second}\b").string  # down, or taken
+        taken = taken or "take" in said
+        if not said.endswith("Your Turn!"):
+            reader.wait_for(r"Your Turn!$", 90)
+    check(missed and taken, f"no miss or no pair taken in 30 turns: {reader.said()[-20:]}")
+    scores = re.findall(r"Computer, \d+ pairs?\. Player, \d+ pairs?\.", " ".join(reader.said()))
+    session.keys("Insert+KP_Enter", "Insert+KP_Enter")  # Orca reads the status bar
+    reader.wait_for(r"^status ?bar")  # then its lines, in one utterance or in several
+    wait_for(lambda: f"{scores[-1]} Your Turn!" in " ".join(reader.said()[reader.read - 1:]), 5,
+             f"the status bar read as {scores[-1]}, not {reader.said()[reader.read - 1:]}")
     session.screenshot("by-ear")
     open_menu(session, reader, "alt+o", "Select Game")
     session.keys("c")
-    reader.wait_for(r"^OK push button")
+    reader.wait_for(r"^OK (push )?button")
     session.keys("Tab", "Tab")
     reader.wait_for(r"^Card back 1, \w")
     session.keys("Right", "Right")
@@ -371,7 +393,7 @@ def by_ear(session, folder):
             break
     session.keys("space")
     wait_for(lambda: read_back(ini) == "3", 5, "back 3 in the settings file")
-    reader.wait_for(r"^Card 3, face down push button")  # the board has the keyboard again
+    reader.wait_for(rf"^Card {at}, \w[\w ]+ (push )?button")  # the board has the keyboard again
     open_menu(session, reader, "alt+f", "New Game")
     session.keys("x")
     check(game.wait_exit(5, "Alt+F, X") == 0, "Alt+F, X did not end the game with code 0")

@@ -41,8 +41,12 @@ class ScreenReader:
         os.close(orca_side)
         threading.Thread(target=self._keep_log, args=(terminal,), daemon=True).start()
         self.read = 0
-        wait_for(lambda: self.process.poll() is not None or "Screen reader on." in self.said(),
-                 30, "Orca to start")
+        # Orca 48 speaks before it listens to programs: a game started in between may never learn
+        # that anyone listens, and its events go unheard. Orca listens once its default script is
+        # active.
+        wait_for(lambda: self.process.poll() is not None or ("Screen reader on." in self.said() and
+                 "Script for None activated" in self.log.read_text(errors="replace")),
+                 30, "Orca to start and listen")
         check(self.process.poll() is None,
               f"Orca would not start: {self.log.read_text(errors='replace')[-300:]!r}")
 
