@@ -10,7 +10,7 @@ import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 import harness  # noqa: E402
-from harness import APP_NAME, check, extents, find, rank, read_back, wait_for
+from harness import APP_NAME, ROLE, check, extents, find, rank, read_back, wait_for
 from screen_reader import ScreenReader
 
 NAVY = (0, 0, 128)
@@ -60,8 +60,9 @@ def startup(session, folder):
 def missing_settings(session, folder):
     program, _ = folder(settings=None)
     game = session.launch(program)
-    alert = wait_for(lambda: next((w for w in game.windows() if find(w, "label", MISSING)),
-                                  None), 20, "the message about the settings file")
+    alert = wait_for(lambda: next((w for w in game.windows()
+                                   if find(w, ROLE.LABEL, MISSING)), None), 20,
+                     "the message about the settings file")
     check(alert.name == "Error - 15", f"the message is titled {alert.name!r}")
     check(not game.has_window(APP_NAME),
           f"a main window came with the message: {[w.name for w in game.windows()]}")
@@ -133,9 +134,9 @@ def chosen_back(session, folder, saved=None):
     game.press(game.menu_item("Change Deck ..."))
     chooser = game.window("Select Card Back")
     fifth = "Card back 5, dark green tartan"
-    session.click(wait_for(lambda: find(chooser, "radio button", fifth), 5, "picture 5"))
+    session.click(wait_for(lambda: find(chooser, ROLE.RADIO_BUTTON, fifth), 5, "picture 5"))
     session.screenshot("chooser-5")
-    session.click(find(chooser, "push button", "OK"))
+    session.click(find(chooser, ROLE.PUSH_BUTTON, "OK"))
     wait_for(lambda: not game.has_window("Select Card Back"), 5, "the chooser to close")
     wait_for(lambda: read_back(saved or ini) == "5", 5, "back 5 in the settings file")
     after = wait_for(lambda: (r := session.screenshot("back-5").region(watched)) != before and r,
@@ -197,7 +198,7 @@ def exit_in_pause(session, folder):
     program, _ = folder()
     # From the keyboard, while the first card's pause runs.
     game = session.launch(program)
-    game.window(APP_NAME, "frame")
+    game.window(APP_NAME, ROLE.FRAME)
     game.focus(APP_NAME)
     game.press_slot(3)
     face_of(game, 3)
@@ -232,7 +233,7 @@ def careless_play(session, folder):
     chance = random.Random(seed)
     program, _ = folder()
     game = session.launch(program)
-    game.window(APP_NAME, "frame")
+    game.window(APP_NAME, ROLE.FRAME)
     game.focus(APP_NAME)  # as a player's first click would; never again
     centres = [(x + w // 2, y + h // 2) for x, y, w, h in map(extents, game.slots())]
 

@@ -25,6 +25,17 @@ SLOT_NAME = re.compile(r"^Card (\d+), (.*)$")
 SCORE_NAME = re.compile(r"^(Computer|Player), (\d+) pairs?$")
 
 
+class _Roles:
+    """AT-SPI's roles (ROLE.PUSH_BUTTON), to compare with getRole(): never by their printed
+    names, which differ between releases ("push button", later "button")."""
+
+    def __getattr__(self, name):
+        return getattr(Atspi.Role, name)
+
+
+ROLE = _Roles()
+
+
 class CaseFailure(AssertionError):
     pass
 
@@ -322,11 +333,11 @@ def children(accessible):
 
 
 def find(accessible, role, name, depth=6):
-    """The first descendant with this role name and accessible name, or None."""
+    """The first descendant with this role and accessible name, or None."""
     for child in children(accessible):
         if child is None:
             continue
-        if child.getRoleName() == role and child.name == name:
+        if child.getRole() == role and child.name == name:
             return child
         if depth > 1:
             found = find(child, role, name, depth - 1)
@@ -362,7 +373,7 @@ class Game:
 
     def window(self, name, role=None, timeout=10):
         return wait_for(lambda: next((w for w in self.windows() if w.name == name and
-                                      (role is None or w.getRoleName() == role)), None),
+                                      (role is None or w.getRole() == role)), None),
                         timeout, f"the window {name!r}")
 
     def has_window(self, name):
@@ -371,14 +382,14 @@ class Game:
     def board(self):
         """The main window's client area: the 52 slots, then the panel's labels and Deal."""
         if self._board is None:
-            main = self.window(APP_NAME, "frame")
+            main = self.window(APP_NAME, ROLE.FRAME)
             self._board = wait_for(lambda: next((c for c in children(main)
-                                                 if c.getRoleName() == "filler"), None),
+                                                 if c.getRole() == ROLE.FILLER), None),
                                    10, "the board")
         return self._board
 
     def slots(self):
-        slots = [c for c in children(self.board()) if c.getRoleName() == "push button"
+        slots = [c for c in children(self.board()) if c.getRole() == ROLE.PUSH_BUTTON
                  and SLOT_NAME.match(c.name)]
         check(len(slots) == 52, f"the board has {len(slots)} slots")
         return slots
@@ -387,7 +398,7 @@ class Game:
         return [s.name for s in self.slots()]
 
     def labels(self):
-        return [c.name for c in children(self.board()) if c.getRoleName() == "label"]
+        return [c.name for c in children(self.board()) if c.getRole() == ROLE.LABEL]
 
     def label_after(self, caption):
         """The label that follows a caption ('Player' -> the player's score)."""
@@ -406,7 +417,7 @@ class Game:
     def status_bar(self):
         """The panel a screen reader reads as the status bar: the status line and the scores."""
         return wait_for(lambda: next((c for c in children(self.board())
-                                      if c.getRoleName() == "status bar"), None), 10,
+                                      if c.getRole() == ROLE.STATUS_BAR), None), 10,
                         "the status bar")
 
     def status(self):
@@ -419,11 +430,12 @@ class Game:
         return held["Computer"], held["Player"]
 
     def button(self, name):
-        return wait_for(lambda: find(self.app(), "push button", name), 10, f"the button {name!r}")
+        return wait_for(lambda: find(self.app(), ROLE.PUSH_BUTTON, name), 10,
+                        f"the button {name!r}")
 
     def menu_item(self, name):
-        return wait_for(lambda: find(self.window(APP_NAME, "frame"), "menu item", name), 10,
-                        f"the menu item {name!r}")
+        return wait_for(lambda: find(self.window(APP_NAME, ROLE.FRAME), ROLE.MENU_ITEM, name),
+                        10, f"the menu item {name!r}")
 
     def press(self, accessible, action="Press"):
         """Runs an accessible action without waiting for it: the game answers only once the
