@@ -387,8 +387,22 @@ WINDOWS = [(None, APP_NAME, 722, None), ("How To Play", "How to Play", 545, "OK"
 SPOKEN_NAME = {"About": "About Velmora Concentration"}
 
 
-def drawn(session, name, width):
-    return wait_for(lambda: session.screenshot(name).navy_box(width), 10, f"{width} navy in {name}")
+def drawn(session, name, client, below=0):
+    """Waits for the screen to show a window's client area where weston says it is, by its
+    first row of navy ground, the whole width, `below` pixels under the client area's top."""
+    x, y, w, _ = client
+    wait_for(lambda: session.screenshot(name).region((x, y + below, w, 1)) == bytes(NAVY) * w,
+             10, f"{name!r} drawn at {x}, {y}")
+
+
+def under_menu(game):
+    """How far under the main window's top the board begins, as the game tells."""
+    return extents(game.board())[1] - extents(game.window(APP_NAME, ROLE.FRAME))[1]
+
+
+def title_button(frame, client, from_right):
+    """The middle of a button in Qt's title bar, that many pixels left of the frame's right."""
+    return frame[0] + frame[2] - from_right, (frame[1] + client[1]) // 2
 
 
 def windows(session, folder, desktop):
@@ -416,20 +430,26 @@ def windows(session, folder, desktop):
             box = tuple(max(g[k] for g in grey) - min(g[k] for g in grey) + 1 for k in (0, 1))
             check(box == (128, 128), f"About's icon box is {box} pixels at 200 %")
         elif desktop == "weston":
-            x, y = drawn(session, title, width)
+            frame, client = placed = game.placed(title)
+            check(client[2] == width, f"{title!r} is {client[2]} pixels wide, not {width}")
+            drawn(session, title, client, 0 if item else under_menu(game))
             if not item:
-                main = x, y
+                board = client
                 game.press_slot(3)
                 face_of(game, 3)
                 continue
-            spot = (x + width - 37, y - 15)  # Qt's maximise button
+            spot = title_button(frame, client, 40)  # maximise
             if closer == "Cancel":  # on the board, beside the chooser
-                spot = next(p for p in ((main[0] + 10, main[1] + 10), (main[0] + 700, main[1] + 400))
-                            if not (x - 3 <= p[0] < x + width + 3 and y - 30 <= p[1] < y + 300))
-            session.xdotool("mousemove", *spot, "click", "1", "mousemove", 0, 1000)
+                x, y, w, h = frame
+                spot = next((board[0] + dx, board[1] + dy) for dx, dy in ((10, 10), (700, 400))
+                            if not (x <= board[0] + dx < x + w and y <= board[1] + dy < y + h))
+            session.weston_point(*spot, game.process.pid)
+            session.xdotool("click", "1", "mousemove", 0, 1000)
             time.sleep(1.5)  # the compositor's answer, and the game's
             check(game.process.poll() is None, f"a click on {spot} ended the game")
-            check(drawn(session, title + " after", width) == (x, y), f"{title!r} not whole")
+            check(game.placed(title) == placed, f"{title!r} not whole and in place: "
+                  f"{game.placed(title)}, not {placed}")
+            drawn(session, title + " after", client)
         if closer:
             game.press(game.button(closer))
             wait_for(lambda: not game.has_window(SPOKEN_NAME.get(title, title)), 10,
@@ -446,14 +466,14 @@ def wayland_exits(session, folder):
     session.start_weston()
     for way in ("File > Exit", "the close box"):
         for turn in range(int(os.environ.get("VELMORA_EXIT_ROUNDS", "50"))):
+            session.xdotool("mousemove", 0, 1000)  # the pointer off the first row
             game = session.launch(folder()[0])
-            x, y = drawn(session, "exit", WINDOWS[0][2])
-            shot = session.screenshot("exit")
-            # The frame's top: the first row above that is weston's tinted ground, not grey.
-            top = next(t for t in range(y - 1, 0, -1) if len(set(shot.pixel(x + 300, t))) > 1)
-            if way == "the close box":  # Qt's, 17 pixels left of the frame's right edge
-                session.xdotool("mousemove", x + 722 + 3 - 17, top + 16, "sleep", 0.2,
-                                "mousedown", 1, "sleep", 0.1, "mouseup", 1)
+            frame, client = game.placed(APP_NAME)
+            drawn(session, "exit", client, under_menu(game))
+            x, y = client[:2]
+            if way == "the close box":  # Qt's
+                session.weston_point(*title_button(frame, client, 17), game.process.pid)
+                session.xdotool("mousedown", 1, "sleep", 0.1, "mouseup", 1)
             else:
                 game.press(game.menu_item("Exit"))
             mover = session.spawn(["sh", "-c", "while :; do xdotool mousemove %d %d sleep 0.02 "

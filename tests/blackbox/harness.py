@@ -23,6 +23,11 @@ DISPLAYS = range(81, 100)
 SCREEN_SIZE = (1280, 1024)
 SLOT_NAME = re.compile(r"^Card (\d+), (.*)$")
 SCORE_NAME = re.compile(r"^(Computer|Player), (\d+) pairs?$")
+# A window in weston's scene graph: its owner, title, place and opaque part, corners each.
+WESTON_VIEW = re.compile(
+    r"role xdg_toplevel, PID (\d+), .*top-level window '(.*)'.*\n"
+    r"\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)\n"
+    r"\s*\[opaque: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)\]")
 
 
 class _Roles:
@@ -176,17 +181,49 @@ class Session:
         X input reaches the game through weston, and X screenshots show weston's output."""
         runtime = self.scratch / "runtime"
         runtime.mkdir(mode=0o700)
-        self.env.update(XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="wayland")
+        # Qt's own title bar, whose buttons lie where the cases click them.
+        self.env.update(XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="wayland",
+                        QT_WAYLAND_DECORATION="bradient")
+        # No panel, whose launcher would open a terminal on a stray click, and a plain ground.
         # No animations: a closing window that fades would still be on the next screenshot.
         config = self.scratch / "weston.ini"
-        config.write_text("[shell]\n" + "".join(f"{k}animation=none\n"
-                                                 for k in ("", "close-", "startup-", "focus-")))
-        self.spawn(["weston", "--backend=x11-backend.so", "--socket=wayland-velmora",
+        config.write_text("[shell]\npanel-position=none\nbackground-color=0xff303030\n" +
+                          "".join(f"{k}animation=none\n"
+                                  for k in ("", "close-", "startup-", "focus-")))
+        # --debug: weston tells where it put each window (weston-debug's scene graph).
+        self.spawn(["weston", "--debug", "--backend=x11-backend.so", "--socket=wayland-velmora",
                     f"--config={config}", "--width=%d" % SCREEN_SIZE[0],
                     "--height=%d" % SCREEN_SIZE[1], "--idle-time=0"], stdout=subprocess.DEVNULL,
                    stderr=(self.out_dir / "weston.log").open("ab"))
         wait_for(lambda: (runtime / "wayland-velmora").exists(), 20, "weston's socket")
         self.env["WAYLAND_DISPLAY"] = "wayland-velmora"
+
+    def weston_windows(self):
+        """Weston's top-level windows as it shows them: (pid, title, frame, client), where the
+        frame is the window's whole surface, Qt's title bar and borders included, and the client
+        area the part the game marked opaque; each x, y, w, h on the screen."""
+        dump = subprocess.run(["weston-debug", "scene-graph"], env=self.env, check=True,
+                              timeout=10, stdout=subprocess.PIPE, text=True).stdout
+        found = []
+        for m in WESTON_VIEW.finditer(dump):
+            x, y, right, bottom, cx, cy, cright, cbottom = map(int, m.groups()[2:])
+            found.append((int(m[1]), m[2], (x, y, right - x, bottom - y),
+                          (cx, cy, cright - cx, cbottom - cy)))
+        return found
+
+    def weston_point(self, x, y, owner):
+        """Puts the pointer at x, y over a window of the process `owner` on weston, and waits
+        until weston says it is there: until it shows that client's cursor.
+
+        Weston follows the X pointer by its moves, not its place, and its pointer can drift from
+        the X pointer (seen: 64 pixels after a few windows came and went under a moving pointer),
+        so that a click lands elsewhere; at each edge of the screen weston stops its pointer
+        where the X pointer stops, so a move to two opposite corners brings them together."""
+        width, height = SCREEN_SIZE
+        self.xdotool("mousemove", 0, 0, "mousemove", width - 1, height - 1, "mousemove", x, y)
+        wait_for(lambda: f"role wl_pointer-cursor, PID {owner}," in subprocess.run(
+            ["weston-debug", "scene-graph"], env=self.env, check=True, timeout=10,
+            stdout=subprocess.PIPE, text=True).stdout, 5, f"weston's pointer at {x}, {y}")
 
     def start_openbox(self):
         self.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
@@ -506,6 +543,15 @@ class Game:
         g = window.get_geometry()
         xdisplay.close()
         return g.x, g.y, g.width, g.height
+
+    def placed(self, title):
+        """Where weston shows the game's window of that title: (frame, client), as
+        Session.weston_windows gives them."""
+        def look():
+            return next(((frame, client) for pid, name, frame, client
+                         in self.session.weston_windows()
+                         if pid == self.process.pid and name == title), None)
+        return wait_for(look, 10, f"weston to show {title!r}", 0.1)
 
     def wait_exit(self, timeout, after):
         try:
