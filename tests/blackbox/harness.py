@@ -78,17 +78,6 @@ class Shot:
         i = (y * self.width + x) * 3
         return tuple(self.data[i:i + 3])
 
-    def navy_box(self, width):
-        """Top-left of the topmost row of exactly `width` navy pixels: the first row of a
-        window's client area that nothing covers; None if there is none."""
-        navy = re.compile(rb"(?<!\0\0\x80)(?:\0\0\x80){%d}(?!\0\0\x80)" % width)
-        for y in range(len(self.data) // (self.width * 3)):
-            row = self.data[y * self.width * 3:(y + 1) * self.width * 3]
-            for m in navy.finditer(row):
-                if m.start() % 3 == 0:
-                    return m.start() // 3, y
-        return None
-
     def region(self, extents):
         x, y, w, h = extents
         return b"".join(self.data[((y + row) * self.width + x) * 3:
