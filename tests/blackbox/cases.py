@@ -176,22 +176,27 @@ def practice_clock(session, folder):
     game.press(game.menu_item("Practice"))
     wait_for(lambda: game.label_after("Game Mode") == "Practice", 5, "practice mode")
     check(game.clock() == "00:00:00", f"clock before the first card: {game.clock()}")
-    pressed = time.monotonic()
     game.press_slot(1)
-    first = wait_for(lambda: game.clock() != "00:00:00" and game.clock(), 2, "the clock to start")
-    check(first == "00:00:01", f"the clock started at {first}")
-    check(time.monotonic() - pressed < 0.6, "the clock showed a second only late")
+    # The game starts the clock as it takes the first card, before it shows the card's face;
+    # a clock that showed its first second only at its first tick would still read 00:00:00.
+    face_of(game, 1)
+    first = game.clock()
+    check(first == "00:00:01", f"the clock read {first} as the first card showed")
     ticks = [(time.monotonic(), first)]
     def tick():
         now = game.clock()
         if now != ticks[-1][1]:
             ticks.append((time.monotonic(), now))
-        return len(ticks) == 4
-    wait_for(tick, 5, "three ticks of the clock", 0.02)
-    check([t for _, t in ticks] == ["00:00:01", "00:00:02", "00:00:03", "00:00:04"],
+        return len(ticks) == 5
+    wait_for(tick, 6, "four ticks of the clock", 0.02)
+    check([t for _, t in ticks] == [f"00:00:0{i}" for i in range(1, 6)],
           f"the clock read {[t for _, t in ticks]}")
-    gaps = [b[0] - a[0] for a, b in zip(ticks, ticks[1:])]
-    check(all(0.75 <= g <= 1.3 for g in gaps), f"seconds between ticks: {gaps}")
+    # Timed from the first tick seen, over three seconds: a busy machine that sees one tick late
+    # moves the mean by a third as much.
+    seen = [t for t, _ in ticks[1:]]
+    gaps = [b - a for a, b in zip(seen, seen[1:])]
+    check(abs(sum(gaps) / 3 - 1) <= 0.1 and all(0.5 <= g <= 1.5 for g in gaps),
+          f"seconds between ticks: {gaps}")
 
 
 def exit_in_pause(session, folder):
