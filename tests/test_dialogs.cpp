@@ -231,20 +231,21 @@ TEST_F(DialogTest, TheChooserOpensWithOkFocusedAndKeysPressOnlyTheFocusedButton)
   EXPECT_EQ(OpenChooser(), nullptr);
 }
 
-// The backs follow OK and Cancel in the tab order, and the arrows move among them as they lie
-// in two rows of six; Esc moves nothing and closes nothing.
+// The backs are one Tab stop after OK and Cancel, the one last focused, and the arrows move
+// among them as they lie in two rows of six; Esc moves nothing and closes nothing.
 TEST_F(DialogTest, KeysMoveTheFocusAmongTheBacksAsTheyLie) {
   const struct {
     const char* from;
     Qt::Key key;
     const char* to;
   } moves[] = {
-      {"cmd_Cancel", Qt::Key_Tab, "img_Back_1"},   {"img_Back_1", Qt::Key_Backtab, "cmd_Cancel"},
-      {"img_Back_12", Qt::Key_Tab, "cmd_Ok"},      {"img_Back_1", Qt::Key_Left, "img_Back_1"},
-      {"img_Back_1", Qt::Key_Right, "img_Back_2"}, {"img_Back_6", Qt::Key_Right, "img_Back_7"},
-      {"img_Back_7", Qt::Key_Left, "img_Back_6"},  {"img_Back_12", Qt::Key_Right, "img_Back_12"},
-      {"img_Back_3", Qt::Key_Down, "img_Back_9"},  {"img_Back_9", Qt::Key_Up, "img_Back_3"},
-      {"img_Back_4", Qt::Key_Up, "img_Back_4"},    {"img_Back_8", Qt::Key_Escape, "img_Back_8"},
+      {"cmd_Cancel", Qt::Key_Tab, "img_Back_1"},     {"img_Back_1", Qt::Key_Backtab, "cmd_Cancel"},
+      {"img_Back_7", Qt::Key_Tab, "cmd_Ok"},         {"cmd_Cancel", Qt::Key_Tab, "img_Back_7"},
+      {"img_Back_9", Qt::Key_Backtab, "cmd_Cancel"}, {"img_Back_1", Qt::Key_Left, "img_Back_1"},
+      {"img_Back_1", Qt::Key_Right, "img_Back_2"},   {"img_Back_6", Qt::Key_Right, "img_Back_7"},
+      {"img_Back_7", Qt::Key_Left, "img_Back_6"},    {"img_Back_12", Qt::Key_Right, "img_Back_12"},
+      {"img_Back_3", Qt::Key_Down, "img_Back_9"},    {"img_Back_9", Qt::Key_Up, "img_Back_3"},
+      {"img_Back_4", Qt::Key_Up, "img_Back_4"},      {"img_Back_8", Qt::Key_Escape, "img_Back_8"},
   };
   RunChooser([&](BacksWindow& chooser) {
     for (const auto& m : moves) {
@@ -283,6 +284,9 @@ TEST_F(DialogTest, SpaceOnAFocusedBackIsAClickOnIt) {
           pictures.insert(name.section(QStringLiteral(", "), 1));
         }
       }
+      chooser.CancelButton()->setFocus();  // Tab from there reaches the back last chosen
+      QTest::keyClick(chooser.focusWidget(), Qt::Key_Tab);
+      EXPECT_EQ(chooser.focusWidget(), chooser.Back(choices.back()));
       chooser.close();
     });
     calls[byKeys] = events.calls;

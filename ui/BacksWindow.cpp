@@ -20,18 +20,18 @@ namespace velmora::ui {
 
 // One back in the chooser: its picture at its own size, blank while it blinks. A click on it,
 // or Space or Enter while it has the focus, reports its index; it takes the focus from keys
-// only.
+// only, and reports that it has.
 class BackPicture final : public QWidget {
  public:
   BackPicture(int index, const QPixmap& picture, std::function<void(int)> clicked,
-              std::function<void(int, int)> arrow, QWidget* parent)
+              std::function<void(int, int)> arrow, std::function<void(int)> focused,
+              QWidget* parent)
       : QWidget(parent),
         index_(index),
         picture_(picture),
         clicked_(std::move(clicked)),
-        arrow_(std::move(arrow)) {
-    setFocusPolicy(Qt::TabFocus);
-  }
+        arrow_(std::move(arrow)),
+        focused_(std::move(focused)) {}
 
   // Blanked rather than hidden: a hidden widget would hand its focus on mid-blink.
   void SetShown(bool shown) {
@@ -88,6 +88,7 @@ class BackPicture final : public QWidget {
   }
   void focusInEvent(QFocusEvent* event) override {
     QWidget::focusInEvent(event);
+    focused_(index_);
     update();
   }
   void focusOutEvent(QFocusEvent* event) override {
@@ -100,6 +101,7 @@ class BackPicture final : public QWidget {
   QPixmap picture_;
   std::function<void(int)> clicked_;
   std::function<void(int, int)> arrow_;
+  std::function<void(int)> focused_;
   bool shown_ = true;
   bool chosen_ = false;
   bool pressed_ = false;
@@ -164,6 +166,7 @@ class AccessibleBack final : public AccessiblePress<BackPicture> {
     state.checked = chosen;
     state.selectable = true;
     state.selected = chosen;
+    state.focusable = true;  // by the arrows, though only one is a Tab stop
     return state;
   }
 };
@@ -220,8 +223,9 @@ BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents&
     Deliver([this, index] { events_.img_Back_Click(static_cast<Int16>(index)); });
   };
   const auto arrow = [this](int from, int key) { MoveFocus(from, key); };
+  const auto focused = [this](int index) { MakeTabStop(index); };
   for (int i = 1; i <= kBackCount; ++i) {
-    auto* back = new BackPicture(i, pictures.Back(i), clicked, arrow, this);
+    auto* back = new BackPicture(i, pictures.Back(i), clicked, arrow, focused, this);
     back->setObjectName(QStringLiteral("img_Back_%1").arg(i));
     back->setAccessibleName(QCoreApplication::translate("BacksWindow", "Card back %1, %2")
                                 .arg(i)
@@ -251,6 +255,7 @@ BacksWindow::BacksWindow(QtEventPump& pump, CardPictures& pictures, BacksEvents&
     setTabOrder(before, Back(i));
     before = Back(i);
   }
+  MakeTabStop(1);
   ok_->setFocus();
 }
 
@@ -264,6 +269,13 @@ bool BacksWindow::HasBorder(int index) const {
 
 void BacksWindow::MoveFocus(int from, int key) {
   Back(NeighbourBack(from, key))->setFocus(Qt::TabFocusReason);
+}
+
+// The backs are one Tab stop, as a group of radio buttons is: Tab reaches the back last
+// focused or chosen, and goes on from it to OK.
+void BacksWindow::MakeTabStop(int index) {
+  for (int i = 1; i <= kBackCount; ++i)
+    Back(i)->setFocusPolicy(i == index ? Qt::TabFocus : Qt::NoFocus);
 }
 
 template <class Handler>
@@ -284,6 +296,8 @@ void BacksWindow::SetBorder(Int16 index, bool on) {
   BackPicture* back = backs_.at(static_cast<std::size_t>(index));
   if (back->Chosen() == on) return;
   back->SetChosen(on);
+  // The back chosen by a click becomes the Tab stop; one chosen by keys already is.
+  if (on && dynamic_cast<BackPicture*>(focusWidget()) == nullptr) MakeTabStop(index);
   RepaintFrame(index);
 }
 

@@ -16,8 +16,8 @@ class QtEventPump;
 
 // The card-back chooser: the twelve backs at their own sizes, OK and Cancel. It only shows
 // what its rules ask and passes them each event; the rules decide what a click means. The
-// backs follow OK and Cancel in the tab order; the arrow keys move among them as they lie,
-// and Space or Enter on one is a click on it.
+// backs are one Tab stop after OK and Cancel; the arrow keys move among them as they lie, and
+// Space or Enter on one is a click on it.
 class BacksWindow final : public SecondaryWindow, public BacksView {
   Q_OBJECT
  public:
@@ -54,6 +54,7 @@ class BacksWindow final : public SecondaryWindow, public BacksView {
   void Deliver(Handler handler);
   void RepaintFrame(Int16 index);
   void MoveFocus(int from, int key);
+  void MakeTabStop(int index);
 
   QtEventPump& pump_;
   BacksEvents& events_;

@@ -430,7 +430,9 @@ void MainWindow::ShowMessage(std::string_view prompt, int style, std::string_vie
       break;
   }
   QMessageBox box(icon, ToQString(title), Translated("Texts", prompt), QMessageBox::Ok, this);
-  KeepPlaced(box, Centring::LeftToToolkit);
+  // Centred on the screen like every other window: the toolkit would centre it on the main
+  // window by a guess at the frame, which misses by as much as the title bar.
+  KeepPlaced(box, Centring::OnScreen);
   box.exec();
 }
 

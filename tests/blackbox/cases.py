@@ -11,7 +11,7 @@ import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 import harness  # noqa: E402
-from harness import APP_NAME, check, extents, find, rank, read_back, wait_for
+from harness import APP_NAME, ROLE, check, extents, find, rank, read_back, wait_for
 from screen_reader import ScreenReader
 
 NAVY = (0, 0, 128)
@@ -61,8 +61,9 @@ def startup(session, folder):
 def missing_settings(session, folder):
     program, _ = folder(settings=None)
     game = session.launch(program)
-    alert = wait_for(lambda: next((w for w in game.windows() if find(w, "label", MISSING)),
-                                  None), 20, "the message about the settings file")
+    alert = wait_for(lambda: next((w for w in game.windows()
+                                   if find(w, ROLE.LABEL, MISSING)), None), 20,
+                     "the message about the settings file")
     check(alert.name == "Error - 15", f"the message is titled {alert.name!r}")
     check(not game.has_window(APP_NAME),
           f"a main window came with the message: {[w.name for w in game.windows()]}")
@@ -134,9 +135,9 @@ def chosen_back(session, folder, saved=None):
     game.press(game.menu_item("Change Deck ..."))
     chooser = game.window("Select Card Back")
     fifth = "Card back 5, dark green tartan"
-    session.click(wait_for(lambda: find(chooser, "radio button", fifth), 5, "picture 5"))
+    session.click(wait_for(lambda: find(chooser, ROLE.RADIO_BUTTON, fifth), 5, "picture 5"))
     session.screenshot("chooser-5")
-    session.click(find(chooser, "push button", "OK"))
+    session.click(find(chooser, ROLE.PUSH_BUTTON, "OK"))
     wait_for(lambda: not game.has_window("Select Card Back"), 5, "the chooser to close")
     wait_for(lambda: read_back(saved or ini) == "5", 5, "back 5 in the settings file")
     after = wait_for(lambda: (r := session.screenshot("back-5").region(watched)) != before and r,
@@ -176,29 +177,34 @@ def practice_clock(session, folder):
     game.press(game.menu_item("Practice"))
     wait_for(lambda: game.label_after("Game Mode") == "Practice", 5, "practice mode")
     check(game.clock() == "00:00:00", f"clock before the first card: {game.clock()}")
-    pressed = time.monotonic()
     game.press_slot(1)
-    first = wait_for(lambda: game.clock() != "00:00:00" and game.clock(), 2, "the clock to start")
-    check(first == "00:00:01", f"the clock started at {first}")
-    check(time.monotonic() - pressed < 0.6, "the clock showed a second only late")
+    # The game starts the clock as it takes the first card, before it shows the card's face;
+    # a clock that showed its first second only at its first tick would still read 00:00:00.
+    face_of(game, 1)
+    first = game.clock()
+    check(first == "00:00:01", f"the clock read {first} as the first card showed")
     ticks = [(time.monotonic(), first)]
     def tick():
         now = game.clock()
         if now != ticks[-1][1]:
             ticks.append((time.monotonic(), now))
-        return len(ticks) == 4
-    wait_for(tick, 5, "three ticks of the clock", 0.02)
-    check([t for _, t in ticks] == ["00:00:01", "00:00:02", "00:00:03", "00:00:04"],
+        return len(ticks) == 5
+    wait_for(tick, 6, "four ticks of the clock", 0.02)
+    check([t for _, t in ticks] == [f"00:00:0{i}" for i in range(1, 6)],
           f"the clock read {[t for _, t in ticks]}")
-    gaps = [b[0] - a[0] for a, b in zip(ticks, ticks[1:])]
-    check(all(0.75 <= g <= 1.3 for g in gaps), f"seconds between ticks: {gaps}")
+    # Timed from the first tick seen, over three seconds: a busy machine that sees one tick late
+    # moves the mean by a third as much.
+    seen = [t for t, _ in ticks[1:]]
+    gaps = [b - a for a, b in zip(seen, seen[1:])]
+    check(abs(sum(gaps) / 3 - 1) <= 0.1 and all(0.5 <= g <= 1.5 for g in gaps),
+          f"seconds between ticks: {gaps}")
 
 
 def exit_in_pause(session, folder):
     program, _ = folder()
     # From the keyboard, while the first card's pause runs.
     game = session.launch(program)
-    game.window(APP_NAME, "frame")
+    game.window(APP_NAME, ROLE.FRAME)
     game.focus(APP_NAME)
     game.press_slot(3)
     face_of(game, 3)
@@ -233,7 +239,7 @@ def careless_play(session, folder):
     chance = random.Random(seed)
     program, _ = folder()
     game = session.launch(program)
-    game.window(APP_NAME, "frame")
+    game.window(APP_NAME, ROLE.FRAME)
     game.focus(APP_NAME)  # as a player's first click would; never again
     centres = [(x + w // 2, y + h // 2) for x, y, w, h in map(extents, game.slots())]
 
@@ -401,15 +407,31 @@ def by_ear(session, folder):
 
 # The windows on each desktop, the main window first: a row is the menu command that opens a
 # window, its title, its client width in pixels at 100 %, and the button that closes it. About
-# is named to a screen reader with the game's name, which its title leaves out.
+# is named to a screen reader with the game's name, which its title leaves out. Practice, after
+# a card, ends the deal: the next card's click is refused with the message box.
 WINDOWS = [(None, APP_NAME, 722, None), ("How To Play", "How to Play", 545, "OK"),
            ("About Velmora Concentration ...", "About", 493, "OK"),
-           ("Change Deck ...", "Select Card Back", 515, "Cancel")]
+           ("Change Deck ...", "Select Card Back", 515, "Cancel"),
+           ("Practice", "Mindflip", None, "OK")]
 SPOKEN_NAME = {"About": "About Velmora Concentration"}
 
 
-def drawn(session, name, width):
-    return wait_for(lambda: session.screenshot(name).navy_box(width), 10, f"{width} navy in {name}")
+def drawn(session, name, client, below=0):
+    """Waits for the screen to show a window's client area where weston says it is, by its
+    first row of navy ground, the whole width, `below` pixels under the client area's top."""
+    x, y, w, _ = client
+    wait_for(lambda: session.screenshot(name).region((x, y + below, w, 1)) == bytes(NAVY) * w,
+             10, f"{name!r} drawn at {x}, {y}")
+
+
+def under_menu(game):
+    """How far under the main window's top the board begins, as the game tells."""
+    return extents(game.board())[1] - extents(game.window(APP_NAME, ROLE.FRAME))[1]
+
+
+def title_button(frame, client, from_right):
+    """The middle of a button in Qt's title bar, that many pixels left of the frame's right."""
+    return frame[0] + frame[2] - from_right, (frame[1] + client[1]) // 2
 
 
 def windows(session, folder, desktop):
@@ -421,7 +443,12 @@ def windows(session, folder, desktop):
     session.xdotool("mousemove", 0, 1000)  # the pointer out of the screenshots
     game = session.launch(folder()[0])
     for item, title, width, closer in WINDOWS:
-        if item:
+        if item == "Practice":
+            game.press_slot(3)
+            face_of(game, 3)
+            game.press(game.menu_item(item))
+            game.press_slot(5)
+        elif item:
             game.press(game.menu_item(item))
         game.window(SPOKEN_NAME.get(title, title))
         if desktop == "openbox":
@@ -436,25 +463,32 @@ def windows(session, folder, desktop):
                     if shot.pixel(i, j) == (192, 192, 192)]
             box = tuple(max(g[k] for g in grey) - min(g[k] for g in grey) + 1 for k in (0, 1))
             check(box == (128, 128), f"About's icon box is {box} pixels at 200 %")
-        elif desktop == "weston":
-            x, y = drawn(session, title, width)
+        elif desktop == "weston" and width:
+            frame, client = placed = game.placed(title)
+            check(client[2] == width, f"{title!r} is {client[2]} pixels wide, not {width}")
+            drawn(session, title, client, 0 if item else under_menu(game))
             if not item:
-                main = x, y
+                board = client
                 game.press_slot(3)
                 face_of(game, 3)
                 continue
-            spot = (x + width - 37, y - 15)  # Qt's maximise button
+            spot = title_button(frame, client, 40)  # maximise
             if closer == "Cancel":  # on the board, beside the chooser
-                spot = next(p for p in ((main[0] + 10, main[1] + 10), (main[0] + 700, main[1] + 400))
-                            if not (x - 3 <= p[0] < x + width + 3 and y - 30 <= p[1] < y + 300))
-            session.xdotool("mousemove", *spot, "click", "1", "mousemove", 0, 1000)
+                x, y, w, h = frame
+                spot = next((board[0] + dx, board[1] + dy) for dx, dy in ((10, 10), (700, 400))
+                            if not (x <= board[0] + dx < x + w and y <= board[1] + dy < y + h))
+            session.weston_point(*spot, game.process.pid)
+            session.xdotool("click", "1", "mousemove", 0, 1000)
             time.sleep(1.5)  # the compositor's answer, and the game's
             check(game.process.poll() is None, f"a click on {spot} ended the game")
-            check(drawn(session, title + " after", width) == (x, y), f"{title!r} not whole")
+            check(game.placed(title) == placed, f"{title!r} not whole and in place: "
+                  f"{game.placed(title)}, not {placed}")
+            drawn(session, title + " after", client)
         if closer:
             game.press(game.button(closer))
             wait_for(lambda: not game.has_window(SPOKEN_NAME.get(title, title)), 10,
                      f"{title!r} to close")
+    game.press(game.menu_item("New Game"))
     game.press_slot(5)
     face_of(game, 5)
     game.press(game.menu_item("Exit"))
@@ -467,14 +501,14 @@ def wayland_exits(session, folder):
     session.start_weston()
     for way in ("File > Exit", "the close box"):
         for turn in range(int(os.environ.get("VELMORA_EXIT_ROUNDS", "50"))):
+            session.xdotool("mousemove", 0, 1000)  # the pointer off the first row
             game = session.launch(folder()[0])
-            x, y = drawn(session, "exit", WINDOWS[0][2])
-            shot = session.screenshot("exit")
-            # The frame's top: the first row above that is weston's tinted ground, not grey.
-            top = next(t for t in range(y - 1, 0, -1) if len(set(shot.pixel(x + 300, t))) > 1)
-            if way == "the close box":  # Qt's, 17 pixels left of the frame's right edge
-                session.xdotool("mousemove", x + 722 + 3 - 17, top + 16, "sleep", 0.2,
-                                "mousedown", 1, "sleep", 0.1, "mouseup", 1)
+            frame, client = game.placed(APP_NAME)
+            drawn(session, "exit", client, under_menu(game))
+            x, y = client[:2]
+            if way == "the close box":  # Qt's
+                session.weston_point(*title_button(frame, client, 17), game.process.pid)
+                session.xdotool("mousedown", 1, "sleep", 0.1, "mouseup", 1)
             else:
                 game.press(game.menu_item("Exit"))
             mover = session.spawn(["sh", "-c", "while :; do xdotool mousemove %d %d sleep 0.02 "

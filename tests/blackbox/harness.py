@@ -23,6 +23,22 @@ DISPLAYS = range(81, 100)
 SCREEN_SIZE = (1280, 1024)
 SLOT_NAME = re.compile(r"^Card (\d+), (.*)$")
 SCORE_NAME = re.compile(r"^(Computer|Player), (\d+) pairs?$")
+# A window in weston's scene graph: its owner, title, place and opaque part, corners each.
+WESTON_VIEW = re.compile(
+    r"role xdg_toplevel, PID (\d+), .*top-level window '(.*)'.*\n"
+    r"\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)\n"
+    r"\s*\[opaque: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)\]")
+
+
+class _Roles:
+    """AT-SPI's roles (ROLE.PUSH_BUTTON), to compare with getRole(): never by their printed
+    names, which differ between releases ("push button", later "button")."""
+
+    def __getattr__(self, name):
+        return getattr(Atspi.Role, name)
+
+
+ROLE = _Roles()
 
 
 class CaseFailure(AssertionError):
@@ -61,17 +77,6 @@ class Shot:
     def pixel(self, x, y):
         i = (y * self.width + x) * 3
         return tuple(self.data[i:i + 3])
-
-    def navy_box(self, width):
-        """Top-left of the topmost row of exactly `width` navy pixels: the first row of a
-        window's client area that nothing covers; None if there is none."""
-        navy = re.compile(rb"(?<!\0\0\x80)(?:\0\0\x80){%d}(?!\0\0\x80)" % width)
-        for y in range(len(self.data) // (self.width * 3)):
-            row = self.data[y * self.width * 3:(y + 1) * self.width * 3]
-            for m in navy.finditer(row):
-                if m.start() % 3 == 0:
-                    return m.start() // 3, y
-        return None
 
     def region(self, extents):
         x, y, w, h = extents
@@ -165,17 +170,49 @@ class Session:
         X input reaches the game through weston, and X screenshots show weston's output."""
         runtime = self.scratch / "runtime"
         runtime.mkdir(mode=0o700)
-        self.env.update(XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="wayland")
+        # Qt's own title bar, whose buttons lie where the cases click them.
+        self.env.update(XDG_RUNTIME_DIR=str(runtime), QT_QPA_PLATFORM="wayland",
+                        QT_WAYLAND_DECORATION="bradient")
+        # No panel, whose launcher would open a terminal on a stray click, and a plain ground.
         # No animations: a closing window that fades would still be on the next screenshot.
         config = self.scratch / "weston.ini"
-        config.write_text("[shell]\n" + "".join(f"{k}animation=none\n"
-                                                 for k in ("", "close-", "startup-", "focus-")))
-        self.spawn(["weston", "--backend=x11-backend.so", "--socket=wayland-velmora",
+        config.write_text("[shell]\npanel-position=none\nbackground-color=0xff303030\n" +
+                          "".join(f"{k}animation=none\n"
+                                  for k in ("", "close-", "startup-", "focus-")))
+        # --debug: weston tells where it put each window (weston-debug's scene graph).
+        self.spawn(["weston", "--debug", "--backend=x11-backend.so", "--socket=wayland-velmora",
                     f"--config={config}", "--width=%d" % SCREEN_SIZE[0],
                     "--height=%d" % SCREEN_SIZE[1], "--idle-time=0"], stdout=subprocess.DEVNULL,
                    stderr=(self.out_dir / "weston.log").open("ab"))
         wait_for(lambda: (runtime / "wayland-velmora").exists(), 20, "weston's socket")
         self.env["WAYLAND_DISPLAY"] = "wayland-velmora"
+
+    def weston_windows(self):
+        """Weston's top-level windows as it shows them: (pid, title, frame, client), where the
+        frame is the window's whole surface, Qt's title bar and borders included, and the client
+        area the part the game marked opaque; each x, y, w, h on the screen."""
+        dump = subprocess.run(["weston-debug", "scene-graph"], env=self.env, check=True,
+                              timeout=10, stdout=subprocess.PIPE, text=True).stdout
+        found = []
+        for m in WESTON_VIEW.finditer(dump):
+            x, y, right, bottom, cx, cy, cright, cbottom = map(int, m.groups()[2:])
+            found.append((int(m[1]), m[2], (x, y, right - x, bottom - y),
+                          (cx, cy, cright - cx, cbottom - cy)))
+        return found
+
+    def weston_point(self, x, y, owner):
+        """Puts the pointer at x, y over a window of the process `owner` on weston, and waits
+        until weston says it is there: until it shows that client's cursor.
+
+        Weston follows the X pointer by its moves, not its place, and its pointer can drift from
+        the X pointer (seen: 64 pixels after a few windows came and went under a moving pointer),
+        so that a click lands elsewhere; at each edge of the screen weston stops its pointer
+        where the X pointer stops, so a move to two opposite corners brings them together."""
+        width, height = SCREEN_SIZE
+        self.xdotool("mousemove", 0, 0, "mousemove", width - 1, height - 1, "mousemove", x, y)
+        wait_for(lambda: f"role wl_pointer-cursor, PID {owner}," in subprocess.run(
+            ["weston-debug", "scene-graph"], env=self.env, check=True, timeout=10,
+            stdout=subprocess.PIPE, text=True).stdout, 5, f"weston's pointer at {x}, {y}")
 
     def start_openbox(self):
         self.spawn(["openbox", "--sm-disable"], stderr=subprocess.DEVNULL)
@@ -322,11 +359,11 @@ def children(accessible):
 
 
 def find(accessible, role, name, depth=6):
-    """The first descendant with this role name and accessible name, or None."""
+    """The first descendant with this role and accessible name, or None."""
     for child in children(accessible):
         if child is None:
             continue
-        if child.getRoleName() == role and child.name == name:
+        if child.getRole() == role and child.name == name:
             return child
         if depth > 1:
             found = find(child, role, name, depth - 1)
@@ -362,7 +399,7 @@ class Game:
 
     def window(self, name, role=None, timeout=10):
         return wait_for(lambda: next((w for w in self.windows() if w.name == name and
-                                      (role is None or w.getRoleName() == role)), None),
+                                      (role is None or w.getRole() == role)), None),
                         timeout, f"the window {name!r}")
 
     def has_window(self, name):
@@ -371,14 +408,14 @@ class Game:
     def board(self):
         """The main window's client area: the 52 slots, then the panel's labels and Deal."""
         if self._board is None:
-            main = self.window(APP_NAME, "frame")
+            main = self.window(APP_NAME, ROLE.FRAME)
             self._board = wait_for(lambda: next((c for c in children(main)
-                                                 if c.getRoleName() == "filler"), None),
+                                                 if c.getRole() == ROLE.FILLER), None),
                                    10, "the board")
         return self._board
 
     def slots(self):
-        slots = [c for c in children(self.board()) if c.getRoleName() == "push button"
+        slots = [c for c in children(self.board()) if c.getRole() == ROLE.PUSH_BUTTON
                  and SLOT_NAME.match(c.name)]
         check(len(slots) == 52, f"the board has {len(slots)} slots")
         return slots
@@ -387,7 +424,7 @@ class Game:
         return [s.name for s in self.slots()]
 
     def labels(self):
-        return [c.name for c in children(self.board()) if c.getRoleName() == "label"]
+        return [c.name for c in children(self.board()) if c.getRole() == ROLE.LABEL]
 
     def label_after(self, caption):
         """The label that follows a caption ('Player' -> the player's score)."""
@@ -406,7 +443,7 @@ class Game:
     def status_bar(self):
         """The panel a screen reader reads as the status bar: the status line and the scores."""
         return wait_for(lambda: next((c for c in children(self.board())
-                                      if c.getRoleName() == "status bar"), None), 10,
+                                      if c.getRole() == ROLE.STATUS_BAR), None), 10,
                         "the status bar")
 
     def status(self):
@@ -419,11 +456,12 @@ class Game:
         return held["Computer"], held["Player"]
 
     def button(self, name):
-        return wait_for(lambda: find(self.app(), "push button", name), 10, f"the button {name!r}")
+        return wait_for(lambda: find(self.app(), ROLE.PUSH_BUTTON, name), 10,
+                        f"the button {name!r}")
 
     def menu_item(self, name):
-        return wait_for(lambda: find(self.window(APP_NAME, "frame"), "menu item", name), 10,
-                        f"the menu item {name!r}")
+        return wait_for(lambda: find(self.window(APP_NAME, ROLE.FRAME), ROLE.MENU_ITEM, name),
+                        10, f"the menu item {name!r}")
 
     def press(self, accessible, action="Press"):
         """Runs an accessible action without waiting for it: the game answers only once the
@@ -494,6 +532,15 @@ class Game:
         g = window.get_geometry()
         xdisplay.close()
         return g.x, g.y, g.width, g.height
+
+    def placed(self, title):
+        """Where weston shows the game's window of that title: (frame, client), as
+        Session.weston_windows gives them."""
+        def look():
+            return next(((frame, client) for pid, name, frame, client
+                         in self.session.weston_windows()
+                         if pid == self.process.pid and name == title), None)
+        return wait_for(look, 10, f"weston to show {title!r}", 0.1)
 
     def wait_exit(self, timeout, after):
         try:
