@@ -38,15 +38,17 @@ constexpr double kWindowFontPoints = 9.6;
 constexpr double kSmallFontPoints = 7.8;
 constexpr double kClockFontPoints = 10.8;
 
-// An accent over a capital ("Ü", "À", "Ś", "Ї") rises above the line the panel's boxes were laid
-// out for, and a box clips what it draws. The box grows upwards by that much, with as much margin
-// inside, so that the text stays where it was laid out and the accent shows whole.
+// An accent over a capital ("Ü", "À", "Ś", "Ї") rises above the line a top-aligned label starts
+// with, and a label clips its text to its box. Such a box grows upwards by that much and sets its
+// line at its foot instead, so that the text stays where it was laid out and the accent shows.
 void GiveHeadroom(QLabel& label) {
   const QFontMetrics metrics(label.font());
   const QRect accents = metrics.tightBoundingRect(QStringLiteral("ÀÁÂÄÅÉÍÓÚÜŚŹŻĆŃÇÈÊÎÔЇЙ"));
   const int rise = std::max(0, -(metrics.ascent() + accents.top()));
+  if (rise == 0 || !(label.alignment() & Qt::AlignTop)) return;
+  label.setContentsMargins(0, 0, 0, std::max(0, label.height() - metrics.height()));
   label.setGeometry(label.geometry().adjusted(0, -rise, 0, 0));
-  label.setContentsMargins(0, rise, 0, 0);
+  label.setAlignment((label.alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignBottom);
 }
 
 QString ToQString(std::string_view text) {
