@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <optional>
 
@@ -38,18 +40,31 @@ constexpr double kWindowFontPoints = 9.6;
 constexpr double kSmallFontPoints = 7.8;
 constexpr double kClockFontPoints = 10.8;
 
-// An accent over a capital ("Ü", "À", "Ś", "Ї") rises above the line a top-aligned label starts
-// with, and a label clips its text to its box. Such a box grows upwards by that much and sets its
-// line at its foot instead, so that the text stays where it was laid out and the accent shows.
-void GiveHeadroom(QLabel& label) {
-  const QFontMetrics metrics(label.font());
-  const QRect accents = metrics.tightBoundingRect(QStringLiteral("ÀÁÂÄÅÉÍÓÚÜŚŹŻĆŃÇÈÊÎÔЇЙ"));
-  const int rise = std::max(0, -(metrics.ascent() + accents.top()));
-  if (rise == 0 || !(label.alignment() & Qt::AlignTop)) return;
-  label.setContentsMargins(0, 0, 0, std::max(0, label.height() - metrics.height()));
-  label.setGeometry(label.geometry().adjusted(0, -rise, 0, 0));
-  label.setAlignment((label.alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignBottom);
-}
+// A caption of the panel. An accent over a capital ("Ü", "À", "Ś", "Ї") rises above the line the
+// panel's boxes were laid out for, and a label clips its text to its contents. This one grows
+// upwards by that much and draws its text unclipped, so the text stays where it was laid out and
+// the accent shows whole.
+class Caption final : public QLabel {
+ public:
+  Caption(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+
+  void GiveHeadroom() {
+    const QFontMetrics metrics(font());
+    const QRect accents = metrics.tightBoundingRect(QStringLiteral("ÀÁÂÄÅÉÍÓÚÜŚŹŻĆŃÇÈÊÎÔЇЙ"));
+    const int rise = std::max(0, -(metrics.ascent() + accents.top()));
+    setGeometry(geometry().adjusted(0, -rise, 0, 0));
+    setContentsMargins(0, rise, 0, 0);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    style()->drawItemText(
+        &painter, contentsRect(),
+        QStyle::visualAlignment(layoutDirection(), alignment()) | Qt::TextDontClip, palette(),
+        isEnabled(), text(), foregroundRole());
+  }
+};
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -188,14 +203,14 @@ void MainWindow::BuildPanel(QWidget* client) {
   };
   for (const LabelLayout& layout : layouts) {
     // The captions the game changes are its own texts; the others are the panel's.
-    auto* label = new QLabel(layout.role ? Translated("Texts", layout.caption)
-                                         : QCoreApplication::translate("Panel", layout.caption),
-                             inStatusBar(layout.role) ? status : client);
+    auto* label = new Caption(layout.role ? Translated("Texts", layout.caption)
+                                          : QCoreApplication::translate("Panel", layout.caption),
+                              inStatusBar(layout.role) ? status : client);
     label->setObjectName(QString::fromLatin1(layout.name));
     label->setGeometry(TwipRect(layout.left, layout.top, layout.width, layout.height));
     label->setFont(GameFont(layout.points));
     label->setAlignment(layout.alignment);
-    GiveHeadroom(*label);
+    label->GiveHeadroom();
     SetTextColour(label, layout.colour);
     if (layout.role) labels_[*layout.role] = label;
   }
@@ -339,6 +354,7 @@ void MainWindow::SetCaption(Label label, std::string_view text) {
   QLabel* shown = labels_.at(label);
   const bool words = label == Label::Match || label == Label::GameMode || label == Label::Level;
   shown->setText(words ? Translated("Texts", text) : ToQString(text));
+  shown->update();  // all of it: a label repaints only its contents, and an accent rises above
   if (label == Label::PotComputer || label == Label::PotPlayer) {
     shown->setAccessibleName(Narrator::Score(label == Label::PotComputer ? 0 : 1, shown->text()));
   }

@@ -8,7 +8,7 @@ import sys
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 import harness  # noqa: E402
-from harness import APP_NAME, check, children, wait_for
+from harness import APP_NAME, ROLE, check, children, wait_for
 
 # What each language shows: the menu bar, each menu's commands, the panel, a slot face down,
 # and a card's name, as the translations and the English texts give them.
@@ -48,15 +48,15 @@ def in_language(session, folder, environment, language, shot):
     session.env.update(environment)
     shown = SHOWN[language]
     game = session.launch(folder()[0])
-    main = game.window(APP_NAME, "frame")
-    bar = wait_for(lambda: next((c for c in children(main) if c.getRoleName() == "menu bar"),
+    main = game.window(APP_NAME, ROLE.FRAME)
+    bar = wait_for(lambda: next((c for c in children(main) if c.getRole() == ROLE.MENU_BAR),
                                 None), 10, "the menu bar")
     menus = [m.name for m in children(bar)]
     check(menus == shown["menus"], f"menu bar {menus}")
     def commands_in(accessible):  # depth first: a command, then its submenu's commands
         found = []
         for child in children(accessible):
-            if child.getRoleName().endswith("menu item"):
+            if child.getRole() in (ROLE.MENU_ITEM, ROLE.CHECK_MENU_ITEM, ROLE.RADIO_MENU_ITEM):
                 found.append(child.name)
             found += commands_in(child)
         return found
@@ -67,7 +67,7 @@ def in_language(session, folder, environment, language, shot):
     check(game.button(shown["deal"]) is not None, "no Deal button")
 
     def slots():
-        board = [c.name for c in children(game.board()) if c.getRoleName() == "push button"]
+        board = [c.name for c in children(game.board()) if c.getRole() == ROLE.PUSH_BUTTON]
         return [re.fullmatch(shown["slot"], n) for n in board if re.fullmatch(shown["slot"], n)]
     check([(s.group(1), s.group(2)) for s in slots()] ==
           [(str(i), shown["down"]) for i in range(1, 53)], f"slots {[s.string for s in slots()]}")
