@@ -525,8 +525,10 @@ class Game:
         from Xlib import display
         xdisplay = display.Display(self.session.display)
         root = xdisplay.screen().root
-        window = find_x_window(root, title, self.process.pid, xdisplay.intern_atom("_NET_WM_PID"))
-        check(window is not None, f"no X window titled {title!r}")
+        pid_atom = xdisplay.intern_atom("_NET_WM_PID")
+        # A screen reader may see a window before the window manager has mapped it in its frame.
+        window = wait_for(lambda: find_x_window(root, title, self.process.pid, pid_atom), 5,
+                          f"an X window titled {title!r}, mapped")
         while window.query_tree().parent != root:
             window = window.query_tree().parent
         g = window.get_geometry()
